@@ -1,0 +1,37 @@
+#include "cli.h"
+
+#include <cstdio>
+
+namespace k8ctl {
+namespace {
+
+std::vector<Command>& registry() {
+  static std::vector<Command> commands;
+  return commands;
+}
+
+int usage() {
+  std::fprintf(stderr, "usage:\n");
+  for (const auto& c : registry()) std::fprintf(stderr, "  k8ctl %s %s\n", c.name, c.usage);
+  return kBadInput;
+}
+
+}  // namespace
+
+Registration::Registration(const Command& command) { registry().push_back(command); }
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "k8ctl: %s\n", message.c_str());
+  return kBadInput;
+}
+
+int run(const Args& args) {
+  if (args.empty()) return usage();
+  for (const auto& c : registry()) {
+    if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
+  }
+  fail("unknown command '" + args[0] + "'");
+  return usage();
+}
+
+}  // namespace k8ctl
