@@ -1,0 +1,30 @@
+#include "platform/pause_win32.h"
+
+#include <timeapi.h>  // after windows.h, which it needs
+#include <windows.h>
+
+namespace k8 {
+
+// Process power throttling may otherwise ignore timeBeginPeriod for a process without visible
+// windows, which is what a tray program usually is.
+static void optOutOfTimerThrottling() {
+#ifdef PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION
+  PROCESS_POWER_THROTTLING_STATE state{};
+  state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+  state.ControlMask = PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION;
+  state.StateMask = 0;
+  SetProcessInformation(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
+#endif
+}
+
+FineTimerScope::FineTimerScope() {
+  static const bool once = (optOutOfTimerThrottling(), true);
+  (void)once;
+  active_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+}
+
+FineTimerScope::~FineTimerScope() {
+  if (active_) timeEndPeriod(1);
+}
+
+}  // namespace k8
