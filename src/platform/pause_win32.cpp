@@ -1,7 +1,9 @@
 #include "platform/pause_win32.h"
 
-#include <timeapi.h>  // after windows.h, which it needs
+// clang-format off
 #include <windows.h>
+#include <timeapi.h>  // needs windows.h first
+// clang-format on
 
 namespace k8 {
 
