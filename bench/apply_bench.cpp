@@ -1,1 +1,58 @@
-int main() { return 0; }
+// Runs Apply against the simulated mouse with real pauses and compares the wall time with the
+// sum of the pauses the protocol asks for. Not a test: timings vary with the machine.
+//   apply_bench [RUNS]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "device/commands.h"
+#include "device/simulated_mouse.h"
+#include "settings/apply.h"
+#ifdef _WIN32
+#include "platform/pause_win32.h"
+#endif
+
+using namespace k8;
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+  MouseSettings settings{};
+  resetKeyDefaults(settings);
+  settings.reportRate = 1;
+  settings.ledMode = 1;
+
+  SimulatedMouse mouse;
+  auto device = mouse.open(SimulatedMouse::kFeaturePath, true);
+  Transport transport(device.get(), {9, 33, 33}, mouse.pauseFn(true));
+  DeviceState state;
+  CommandSet commands(transport, state);
+
+  std::vector<double> ms;
+  unsigned mandated = 0;
+  for (int i = 0; i < runs; ++i) {
+    mouse.clearWireLog();
+#ifdef _WIN32
+    FineTimerScope fine;
+#endif
+    const auto start = std::chrono::steady_clock::now();
+    sendSettingsToMouse(settings, commands);
+    const auto end = std::chrono::steady_clock::now();
+    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    mandated = 0;
+    for (const auto& line : mouse.wireLog()) {
+      if (line.rfind("sleep ", 0) == 0)
+        mandated += static_cast<unsigned>(std::stoul(line.substr(6)));
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  const double median = ms[ms.size() / 2];
+  std::printf(
+      "apply runs: %d\nmandated pauses: %u ms\nwall time: median %.1f ms, min %.1f ms, max %.1f "
+      "ms\n",
+      runs, mandated, median, ms.front(), ms.back());
+  std::printf("ratio (median / mandated): %.3f\n", median / mandated);
+  return 0;
+}
