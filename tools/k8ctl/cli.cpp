@@ -30,8 +30,9 @@ int run(const Args& args) {
   for (const auto& c : registry()) {
     if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
   }
-  fail("unknown command '" + args[0] + "'");
-  return usage();
+  std::string names;
+  for (const auto& c : registry()) names += (names.empty() ? "" : ", ") + std::string(c.name);
+  return fail("unknown command '" + args[0] + "' (commands: " + names + ")");
 }
 
 }  // namespace k8ctl
