@@ -1,0 +1,39 @@
+#pragma once
+// The two seams between page logic and the window system. Page code draws through Canvas (into the
+// window's back buffer) and creates child windows through Controls; the Windows side implements
+// them with GDI and child windows, tests with recording fakes.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pages/geometry.h"
+
+namespace k8 {
+
+enum class FontKind { Normal, Bold };
+// Every text is one line, vertically centred in its rectangle.
+enum class TextAlign { Left, Centre, Right };
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  // Draws a skin image ("/name.png") at its natural size; false when it could not be drawn.
+  virtual bool drawImage(std::wstring_view name, int x, int y) = 0;
+  virtual void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) = 0;
+  // Copies the whole back buffer to the window.
+  virtual void present() = 0;
+};
+
+class Controls {
+ public:
+  virtual ~Controls() = default;
+  virtual void createListBox(int id, Rect rect, const std::vector<std::wstring>& items) = 0;
+  virtual void createLabel(int id, Rect rect, std::wstring_view text) = 0;
+  virtual void createEdit(int id, Rect rect, std::wstring_view text) = 0;
+  virtual bool exists(int id) const = 0;
+  // Destroying a control that does not exist is a no-op.
+  virtual void destroy(int id) = 0;
+};
+
+}  // namespace k8

@@ -1,0 +1,53 @@
+#pragma once
+// Hover images of the skinned controls: which controls have an over image, how each is drawn, and
+// which of them form groups that show at most one over image at a time.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pages/canvas.h"
+#include "pages/regions.h"
+
+namespace k8 {
+
+enum class HoverGroup { None, PushButtons, Tabs, MacroButtons, FunctionBoxes };
+
+struct HoverItem {
+  Control control;
+  int index = 0;
+  Rect rect;
+  std::wstring_view normalImage;
+  std::wstring_view overImage;
+  std::wstring caption;  // push buttons and function boxes
+  HoverGroup group = HoverGroup::None;
+};
+
+// Draws one item in its normal or over image, with its caption (a function box also gets its
+// number in the 20-pixel strip at its left).
+void drawHoverItem(Canvas& canvas, const HoverItem& item, bool over);
+
+// Which items show their over image. Drawing goes to the canvas; the caller presents.
+class HoverState {
+ public:
+  // The pointer rests on `item`: draw its over image unless it is already shown; the other
+  // members of its group go back to normal. Returns true when anything was drawn.
+  bool hover(Canvas& canvas, const HoverItem& item, const std::vector<HoverItem>& all);
+  // The pointer left every tracked control: redraw each flagged item normal. Returns true when
+  // anything was drawn.
+  bool leaveAll(Canvas& canvas, const std::vector<HoverItem>& all);
+  // Everything was drawn normal by a full page draw.
+  void clear() { flagged_.clear(); }
+  bool isOver(Control control, int index = 0) const;
+
+ private:
+  struct Key {
+    Control control;
+    int index;
+    bool operator==(const Key&) const = default;
+  };
+  void setFlag(Key key, bool on);
+  std::vector<Key> flagged_;
+};
+
+}  // namespace k8

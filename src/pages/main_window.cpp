@@ -1,0 +1,153 @@
+#include "pages/main_window.h"
+
+#include "pages/skin_names.h"
+
+namespace k8 {
+
+MainWindow::MainWindow(Canvas& canvas, Controls& controls, MainWindowHost& host, PageContent& basic,
+                       PageContent& advanced)
+    : canvas_(canvas), controls_(controls), host_(host), basic_(basic), advanced_(advanced) {}
+
+PageContent* MainWindow::content(Page page) const {
+  switch (page) {
+    case Page::Basic: return &basic_;
+    case Page::Advanced: return &advanced_;
+    case Page::None: break;
+  }
+  return nullptr;
+}
+
+std::vector<HoverItem> MainWindow::hoverItems() const {
+  const auto at = [](Control c) { return regionOf(c); };
+  std::vector<HoverItem> items{
+      {Control::Ok, 0, at(Control::Ok), img::kButtonNormal, img::kButtonOver, texts_.ok,
+       HoverGroup::PushButtons},
+      {Control::Apply, 0, at(Control::Apply), img::kButtonNormal, img::kButtonOver, texts_.apply,
+       HoverGroup::PushButtons},
+      {Control::Cancel, 0, at(Control::Cancel), img::kButtonNormal, img::kButtonOver, texts_.cancel,
+       HoverGroup::PushButtons},
+      {Control::Skins, 0, at(Control::Skins), img::kSkinsNormal, img::kSkinsOver, {}},
+      {Control::Minimise, 0, at(Control::Minimise), img::kMinNormal, img::kMinOver, {}},
+      {Control::Close, 0, at(Control::Close), img::kCloseNormal, img::kCloseOver, {}},
+      {Control::BasicTab,
+       0,
+       at(Control::BasicTab),
+       img::kPrePageNormal,
+       img::kPrePageOver,
+       {},
+       HoverGroup::Tabs},
+      {Control::AdvancedTab,
+       0,
+       at(Control::AdvancedTab),
+       img::kNextPageNormal,
+       img::kNextPageOver,
+       {},
+       HoverGroup::Tabs},
+  };
+  if (const PageContent* page = content(page_)) {
+    auto own = page->hoverItems();
+    items.insert(items.end(), own.begin(), own.end());
+  }
+  return items;
+}
+
+void MainWindow::drawCommon() {
+  canvas_.drawImage(content(page_)->background(), 0, 0);
+  const auto items = hoverItems();
+  const auto draw = [&](Control c) {
+    for (const HoverItem& item : items)
+      if (item.control == c) drawHoverItem(canvas_, item, false);
+  };
+  for (Control c : {Control::Minimise, Control::Close, Control::Skins, Control::Ok, Control::Apply,
+                    Control::Cancel, Control::BasicTab, Control::AdvancedTab})
+    draw(c);
+}
+
+void MainWindow::showPage(Page page) {
+  if (page == page_ || page == Page::None) return;
+  const Page previous = page_;
+  page_ = page;
+  if (PageContent* old = content(previous)) old->destroyChildren(controls_);
+  hover_.clear();
+  drawCommon();
+  content(page_)->draw(canvas_, controls_);
+  canvas_.present();
+}
+
+void MainWindow::redrawPage() {
+  const Page shown = page_;
+  if (PageContent* page = content(shown)) page->destroyChildren(controls_);
+  page_ = Page::None;
+  showPage(shown);
+}
+
+bool MainWindow::clickCommon(Point p) {
+  // Neighbouring push buttons share a pixel column: only the first of them acts, so one click
+  // never runs Apply twice or Apply and then Cancel.
+  const auto hit = hitTest(commonRegions(), p);
+  if (!hit) return false;
+  switch (hit->control) {
+    case Control::Ok:
+      if (host_.mousePresent()) {
+        host_.applyAndCommit();
+        host_.hideWindow();
+      }
+      break;
+    case Control::Apply:
+      if (host_.mousePresent()) host_.applyAndCommit();
+      break;
+    case Control::Skins:
+      if (host_.runSkinsDialog()) {
+        redrawPage();
+        host_.bringToFront();
+      }
+      break;
+    case Control::Minimise: host_.hideWindow(); return true;
+    case Control::Close: host_.closeProgram(); return true;
+    case Control::BasicTab: showPage(Page::Basic); return true;
+    case Control::AdvancedTab: showPage(Page::Advanced); return true;
+    case Control::Cancel:
+      host_.revertAndMarkCancel();
+      host_.hideWindow();
+      break;
+    default: break;
+  }
+  return false;
+}
+
+void MainWindow::click(Point p) {
+  lastClick_ = p;
+  if (clickCommon(p)) return;
+  PageContent* page = content(page_);
+  if (page == nullptr) {
+    host_.startDrag(p);
+    return;
+  }
+  page->dismissLists(p);
+  if (const auto hit = hitTest(page->regions(), p)) {
+    page->click(*hit);
+    return;
+  }
+  host_.startDrag(p);
+}
+
+void MainWindow::mouseMove(Point p) {
+  for (const HoverItem& item : hoverItems()) {
+    if (item.rect.contains(p)) {
+      host_.trackHover();
+      return;
+    }
+  }
+  if (hover_.leaveAll(canvas_, hoverItems())) canvas_.present();
+}
+
+void MainWindow::mouseHover(Point p) {
+  const auto items = hoverItems();
+  for (const HoverItem& item : items) {
+    if (!item.rect.contains(p)) continue;
+    if (hover_.hover(canvas_, item, items)) canvas_.present();
+    return;
+  }
+}
+
+}  // namespace k8

@@ -1,0 +1,111 @@
+#pragma once
+// The main window's input and drawing rules: click dispatch over the region tables, the page
+// model, show/redraw page, and hover. The window system is reached only through Canvas, Controls
+// and MainWindowHost, so all of it runs in native tests.
+
+#include <string>
+#include <vector>
+
+#include "pages/canvas.h"
+#include "pages/hover.h"
+#include "pages/regions.h"
+
+namespace k8 {
+
+// What a click on a common control makes the program do.
+class MainWindowHost {
+ public:
+  virtual ~MainWindowHost() = default;
+  virtual bool mousePresent() const = 0;
+  // Apply sequence on the working copy, then working -> committed and the system pointer settings.
+  virtual void applyAndCommit() = 0;
+  // committed -> working, and the cancel-pending flag for the notification-area icon.
+  virtual void revertAndMarkCancel() = 0;
+  virtual void hideWindow() = 0;
+  // Runs the skins dialog; true when it was confirmed.
+  virtual bool runSkinsDialog() = 0;
+  virtual void bringToFront() = 0;
+  // Destroy clean-up and process end with code 0; does not return in the program.
+  virtual void closeProgram() = 0;
+  // Lets the system move the window with the mouse, from client point p.
+  virtual void startDrag(Point p) = 0;
+  // Asks for one hover notice (10 ms) while the pointer rests on a tracked control.
+  virtual void trackHover() = 0;
+};
+
+// One page's own controls. The base draws and does nothing; each page overrides what it has.
+class PageContent {
+ public:
+  virtual ~PageContent() = default;
+  virtual std::wstring_view background() const = 0;
+  // The page's click regions in test order.
+  virtual std::vector<Region> regions() const = 0;
+  // Controls of this page that have over images, in hover-test order.
+  virtual std::vector<HoverItem> hoverItems() const { return {}; }
+  // Before the page's table is tested: close the lists the click point is outside of.
+  virtual void dismissLists(Point) {}
+  virtual void click(const Region&) {}
+  // The page's own controls, texts and child windows, after the common part.
+  virtual void draw(Canvas&, Controls&) {}
+  // Leaving the page: its child windows (and anything they need) go.
+  virtual void destroyChildren(Controls&) {}
+};
+
+struct CommonTexts {
+  std::wstring ok = L"OK";
+  std::wstring apply = L"Apply";
+  std::wstring cancel = L"Cancel";
+};
+
+class MainWindow {
+ public:
+  MainWindow(Canvas& canvas, Controls& controls, MainWindowHost& host, PageContent& basic,
+             PageContent& advanced);
+
+  void setTexts(CommonTexts texts) { texts_ = std::move(texts); }
+
+  void click(Point p);
+  // Does nothing when the page is already shown.
+  void showPage(Page page);
+  // Draws the shown page afresh from the working copy (after Cancel or a skin change).
+  void redrawPage();
+  void mouseMove(Point p);
+  void mouseHover(Point p);
+
+  Page currentPage() const { return page_; }
+  Point lastClick() const { return lastClick_; }
+  bool isOver(Control control, int index = 0) const { return hover_.isOver(control, index); }
+  // Common controls first, then the shown page's.
+  std::vector<HoverItem> hoverItems() const;
+
+ private:
+  PageContent* content(Page page) const;
+  void drawCommon();
+  bool clickCommon(Point p);  // true when the click ends there
+
+  Canvas& canvas_;
+  Controls& controls_;
+  MainWindowHost& host_;
+  PageContent& basic_;
+  PageContent& advanced_;
+  CommonTexts texts_;
+  Page page_ = Page::None;
+  Point lastClick_;
+  HoverState hover_;
+};
+
+// The window starts hidden: the first two frame paints hide it instead.
+class StartHidden {
+ public:
+  // Called on each frame paint; true while the window is to be hidden instead.
+  bool hideOnFramePaint() {
+    if (remaining_ <= 0) return false;
+    --remaining_;
+    return true;
+  }
+
+ private:
+  int remaining_ = 2;
+};
+
+}  // namespace k8

@@ -1,0 +1,32 @@
+#pragma once
+// The skin images' file names, relative to the skin folder (each begins with "/").
+
+namespace k8::img {
+
+inline constexpr wchar_t kMain[] = L"/main.png";
+inline constexpr wchar_t kBasicPage[] = L"/BasicSet2.png";
+inline constexpr wchar_t kAdvancedPage[] = L"/AdvancedSet2.png";
+inline constexpr wchar_t kMinNormal[] = L"/button-min-normal.png";
+inline constexpr wchar_t kMinOver[] = L"/button-min-over.png";
+inline constexpr wchar_t kSkinsNormal[] = L"/button-Skins-normal.png";
+inline constexpr wchar_t kSkinsOver[] = L"/button-Skins-over.png";
+inline constexpr wchar_t kPrePageNormal[] = L"/button-PrePage-normal.png";
+inline constexpr wchar_t kPrePageOver[] = L"/button-PrePage-over.png";
+inline constexpr wchar_t kNextPageNormal[] = L"/button-NextPage-normal.png";
+inline constexpr wchar_t kNextPageOver[] = L"/button-NextPage-over.png";
+inline constexpr wchar_t kDropdownNormal[] = L"/DropdownBox-normal.png";
+inline constexpr wchar_t kDropdownOver[] = L"/DropdownBox-over.png";
+inline constexpr wchar_t kPane[] = L"/Pane.png";
+inline constexpr wchar_t kPaneTicked[] = L"/PaneMakingTick.png";
+inline constexpr wchar_t kSliderDpiDark[] = L"/slider-DPI-dark.png";
+inline constexpr wchar_t kSliderDpiLight[] = L"/slider-DPI-light.png";
+inline constexpr wchar_t kSliderRateDark[] = L"/slider-RP-dark.png";
+inline constexpr wchar_t kSliderRateLight[] = L"/slider-RP-light.png";
+inline constexpr wchar_t kSliderDark[] = L"/slider-dark.png";
+inline constexpr wchar_t kSliderLight[] = L"/slider-light.png";
+inline constexpr wchar_t kButtonNormal[] = L"/button-normal.png";
+inline constexpr wchar_t kButtonOver[] = L"/button-over.png";
+inline constexpr wchar_t kCloseNormal[] = L"/button-close-normal.png";
+inline constexpr wchar_t kCloseOver[] = L"/button-close-over.png";
+
+}  // namespace k8::img

@@ -1,0 +1,113 @@
+#include "skin/skinned_frame.h"
+
+#include "pages/skin_names.h"
+
+namespace k8 {
+
+FontChoice subDialogFont(std::wstring_view language, int windowsMajor, int windowsMinor) {
+  if (language == L"CHS")
+    return {windowsMajor == 6 && windowsMinor == 2 ? L"\u9ed1\u4f53" : L"\u5b8b\u4f53", 13};
+  if (language == L"CHT") return {L"\u9ed1\u4f53", 13};
+  return {L"Arial", 14};
+}
+
+void SkinnedFrame::setCaptions(std::wstring ok, std::wstring cancel) {
+  ok_ = std::move(ok);
+  cancel_ = std::move(cancel);
+}
+
+void SkinnedFrame::setDropDown(std::vector<std::wstring> items, int listBottom) {
+  items_ = std::move(items);
+  listBottom_ = listBottom;
+}
+
+void SkinnedFrame::setValue(int index, std::wstring text) {
+  selected_ = index;
+  value_ = std::move(text);
+}
+
+void SkinnedFrame::drawPush(Rect rect, const std::wstring& caption, bool over) {
+  canvas_.drawImage(over ? img::kButtonOver : img::kButtonNormal, rect.left, rect.top);
+  canvas_.drawText(caption, rect, FontKind::Normal, TextAlign::Centre);
+}
+
+void SkinnedFrame::drawClose(bool over) {
+  canvas_.drawImage(over ? img::kCloseOver : img::kCloseNormal, kFrameClose.left, kFrameClose.top);
+}
+
+void SkinnedFrame::paintButtons() {
+  canvas_.drawImage(img::kButtonNormal, kFrameOk.left, kFrameOk.top);
+  canvas_.drawImage(img::kButtonNormal, kFrameCancel.left, kFrameCancel.top);
+  canvas_.drawText(ok_, kFrameOk, FontKind::Normal, TextAlign::Centre);
+  canvas_.drawText(cancel_, kFrameCancel, FontKind::Normal, TextAlign::Centre);
+  drawClose(false);
+}
+
+void SkinnedFrame::mouseMove(Point p) {
+  if (kFrameOk.contains(p) || kFrameCancel.contains(p) || kFrameClose.contains(p)) {
+    host_.trackHover();
+    return;
+  }
+  if (!okOver_ && !cancelOver_ && !closeOver_) return;
+  if (okOver_) drawPush(kFrameOk, ok_, false);
+  if (cancelOver_) drawPush(kFrameCancel, cancel_, false);
+  if (closeOver_) drawClose(false);
+  okOver_ = cancelOver_ = closeOver_ = false;
+  canvas_.present();
+}
+
+void SkinnedFrame::mouseHover(Point p) {
+  if (kFrameClose.contains(p)) {
+    drawClose(true);
+    closeOver_ = true;
+  } else if (kFrameOk.contains(p)) {
+    drawPush(kFrameOk, ok_, true);
+    okOver_ = true;
+    if (cancelOver_) drawPush(kFrameCancel, cancel_, false);
+    cancelOver_ = false;
+  } else if (kFrameCancel.contains(p)) {
+    drawPush(kFrameCancel, cancel_, true);
+    cancelOver_ = true;
+    if (okOver_) drawPush(kFrameOk, ok_, false);
+    okOver_ = false;
+  } else {
+    return;
+  }
+  canvas_.present();
+}
+
+void SkinnedFrame::click(Point p) {
+  const Rect list = dropListRect(listBottom_);
+  if (host_.listExists() && !list.contains(p) && !kDropField.contains(p)) {
+    host_.destroyList();
+    listOpen_ = false;
+  }
+  // OK and Cancel share their edge column; the first area ends the dialog.
+  if (kFrameOk.contains(p)) return host_.endDialog(DialogResult::Ok);
+  if (kFrameCancel.contains(p) || kFrameClose.contains(p))
+    return host_.endDialog(DialogResult::Cancel);
+  if (items_.empty() || !kDropField.contains(p)) return;
+  if (listOpen_) {
+    if (host_.listExists()) host_.destroyList();
+    listOpen_ = false;
+  } else {
+    if (!host_.listExists()) host_.createList(list, items_);
+    listOpen_ = true;
+  }
+}
+
+void SkinnedFrame::listChosen(int index, const std::wstring& text) {
+  listOpen_ = false;
+  if (index < 0) return;
+  selected_ = index;
+  value_ = text;
+  host_.setValueText(value_);
+  host_.destroyList();
+}
+
+void SkinnedFrame::wheel(int delta) {
+  if (!wheelScrolls_ || !host_.listExists()) return;
+  for (int i = 0; i < 3; ++i) host_.scrollList(delta <= 0);
+}
+
+}  // namespace k8

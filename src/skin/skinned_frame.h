@@ -1,0 +1,88 @@
+#pragma once
+// The rules every skinned sub-dialog shares: its fixed button and drop-down areas, hover images of
+// OK/Cancel/close, the clicks that end it, and the drop-down field with its list. Drawing goes
+// through Canvas and the window through FrameHost, so the rules are tested without a window.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pages/canvas.h"
+
+namespace k8 {
+
+inline constexpr Rect kFrameOk{166, 253, 271, 274};
+inline constexpr Rect kFrameCancel{270, 253, 375, 274};
+inline constexpr Rect kFrameClose{352, 6, 370, 24};
+inline constexpr Rect kDropField{42, 128, 151, 144};
+inline constexpr Rect kValueDisplay{42, 128, 136, 144};
+constexpr Rect dropListRect(int bottom) { return {42, 146, 151, bottom}; }
+
+enum class DialogResult { Ok, Cancel };
+
+class FrameHost {
+ public:
+  virtual ~FrameHost() = default;
+  virtual void trackHover() = 0;
+  virtual void endDialog(DialogResult result) = 0;
+  virtual bool listExists() const = 0;
+  virtual void createList(Rect rect, const std::vector<std::wstring>& items) = 0;
+  virtual void destroyList() = 0;
+  virtual void setValueText(const std::wstring& text) = 0;
+  virtual void scrollList(bool down) = 0;  // one line
+};
+
+struct FontChoice {
+  std::wstring_view face;
+  int height;
+  bool operator==(const FontChoice&) const = default;
+};
+// The sub-dialogs' font by UI language code and Windows version.
+FontChoice subDialogFont(std::wstring_view language, int windowsMajor, int windowsMinor);
+
+class SkinnedFrame {
+ public:
+  SkinnedFrame(Canvas& canvas, FrameHost& host) : canvas_(canvas), host_(host) {}
+
+  void setCaptions(std::wstring ok, std::wstring cancel);
+  // The drop-down field's items and where its open list ends; no items: the dialog has no field.
+  void setDropDown(std::vector<std::wstring> items, int listBottom);
+  void setWheelScrolls(bool on) { wheelScrolls_ = on; }
+
+  // OK, Cancel (with captions) and close in their normal images; the caller presents.
+  void paintButtons();
+  void mouseMove(Point p);
+  void mouseHover(Point p);
+  void click(Point p);
+  // The open list reported a choice (index -1: no selection).
+  void listChosen(int index, const std::wstring& text);
+  void wheel(int delta);
+
+  int selectedIndex() const { return selected_; }
+  const std::wstring& valueText() const { return value_; }
+  void setValue(int index, std::wstring text);
+  bool listOpen() const { return listOpen_; }
+  bool okOver() const { return okOver_; }
+  bool cancelOver() const { return cancelOver_; }
+  bool closeOver() const { return closeOver_; }
+
+ private:
+  void drawPush(Rect rect, const std::wstring& caption, bool over);
+  void drawClose(bool over);
+
+  Canvas& canvas_;
+  FrameHost& host_;
+  std::wstring ok_ = L"OK";
+  std::wstring cancel_ = L"Cancel";
+  std::vector<std::wstring> items_;
+  int listBottom_ = 0;
+  bool wheelScrolls_ = false;
+  int selected_ = 0;
+  std::wstring value_;
+  bool listOpen_ = false;
+  bool okOver_ = false;
+  bool cancelOver_ = false;
+  bool closeOver_ = false;
+};
+
+}  // namespace k8

@@ -1,0 +1,116 @@
+#pragma once
+// Recording fakes of the drawing, child-window and host seams of the main window.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "pages/main_window.h"
+#include "pages/pages.h"
+#include "platform/text.h"
+
+namespace k8::testing {
+
+inline std::string rectText(Rect r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+class RecordingCanvas : public Canvas {
+ public:
+  std::vector<std::string> ops;
+  bool drawImage(std::wstring_view name, int x, int y) override {
+    ops.push_back("image " + toUtf8(name) + " " + std::to_string(x) + "," + std::to_string(y));
+    return true;
+  }
+  void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override {
+    const char* a = align == TextAlign::Left     ? "left"
+                    : align == TextAlign::Centre ? "centre"
+                                                 : "right";
+    ops.push_back("text " + toUtf8(text) + " " + rectText(rect) + " " + a +
+                  (font == FontKind::Bold ? " bold" : ""));
+  }
+  void present() override { ops.push_back("present"); }
+  std::vector<std::string> take() { return std::exchange(ops, {}); }
+};
+
+class FakeControls : public Controls {
+ public:
+  std::set<int> alive;
+  void createListBox(int id, Rect, const std::vector<std::wstring>&) override { alive.insert(id); }
+  void createLabel(int id, Rect, std::wstring_view) override { alive.insert(id); }
+  void createEdit(int id, Rect, std::wstring_view) override { alive.insert(id); }
+  bool exists(int id) const override { return alive.count(id) != 0; }
+  void destroy(int id) override { alive.erase(id); }
+};
+
+class FakeHost : public MainWindowHost {
+ public:
+  std::vector<std::string> calls;
+  bool present = true;
+  bool skinsConfirmed = false;
+  bool mousePresent() const override { return present; }
+  void applyAndCommit() override { calls.push_back("apply"); }
+  void revertAndMarkCancel() override { calls.push_back("revert"); }
+  void hideWindow() override { calls.push_back("hide"); }
+  bool runSkinsDialog() override {
+    calls.push_back("skins");
+    return skinsConfirmed;
+  }
+  void bringToFront() override { calls.push_back("front"); }
+  void closeProgram() override { calls.push_back("close"); }
+  void startDrag(Point p) override {
+    calls.push_back("drag " + std::to_string(p.x) + "," + std::to_string(p.y));
+  }
+  void trackHover() override { calls.push_back("track"); }
+  std::vector<std::string> take() { return std::exchange(calls, {}); }
+};
+
+// Pages that record what the dispatcher hands them.
+class RecordingBasic : public BasicPage {
+ public:
+  using BasicPage::BasicPage;
+  std::vector<Region> clicks;
+  std::vector<Point> dismissed;
+  int drawn = 0;
+  int destroyed = 0;
+  int scale = 12;
+  int dpiScaleLength() const override { return scale; }
+  std::wstring boxCaption(int k) const override { return L"cap" + std::to_wstring(k); }
+  void dismissLists(Point p) override { dismissed.push_back(p); }
+  void click(const Region& r) override { clicks.push_back(r); }
+  void draw(Canvas& c, Controls&) override {
+    ++drawn;
+    c.drawImage(L"/basic-own.png", 0, 0);
+  }
+  void destroyChildren(Controls&) override { ++destroyed; }
+};
+
+class RecordingAdvanced : public AdvancedPage {
+ public:
+  using AdvancedPage::AdvancedPage;
+  std::vector<Region> clicks;
+  int drawn = 0;
+  int destroyed = 0;
+  void click(const Region& r) override { clicks.push_back(r); }
+  void draw(Canvas&, Controls&) override { ++drawn; }
+  void destroyChildren(Controls&) override { ++destroyed; }
+};
+
+struct MainWindowRig {
+  RecordingCanvas canvas;
+  FakeControls controls;
+  FakeHost host;
+  PageTexts texts;
+  RecordingBasic basic{texts};
+  RecordingAdvanced advanced{texts};
+  MainWindow window{canvas, controls, host, basic, advanced};
+
+  void show(Page page) {
+    window.showPage(page);
+    canvas.take();
+    host.take();
+  }
+};
+
+}  // namespace k8::testing
