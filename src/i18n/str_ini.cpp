@@ -3,6 +3,8 @@
 #include <climits>
 #include <cwctype>
 
+#include "i18n/captions.h"
+
 namespace k8 {
 
 std::wstring readLanguageCode(const ProfileFile& strIni) {
@@ -16,6 +18,19 @@ SkinKeys readSkinKeys(const ProfileFile& strIni) {
   keys.textColor[2] = profileByte(strIni.readString(kSkinsSection, L"BColor"));
   keys.skinName = strIni.readString(kSkinsSection, L"Path");
   return keys;
+}
+
+bool writeInstalledStrIni(ProfileFile& strIni) {
+  bool ok = strIni.writeString(kSkinsSection, L"Lan", L"EN");
+  ok = strIni.writeString(kSkinsSection, L"RColor", L"0") && ok;
+  ok = strIni.writeString(kSkinsSection, L"GColor", L"255") && ok;
+  ok = strIni.writeString(kSkinsSection, L"BColor", L"0") && ok;
+  ok = strIni.writeString(kSkinsSection, L"Path", L"Default") && ok;
+  for (Language language : {Language::English, Language::SimplifiedChinese,
+                            Language::TraditionalChinese, Language::Turkish}) {
+    ok = writeCaptions(strIni, language, defaultCaptions(language)) && ok;
+  }
+  return ok;
 }
 
 std::uint8_t profileByte(std::wstring_view text) {

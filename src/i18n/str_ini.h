@@ -23,6 +23,12 @@ struct SkinKeys {
 };
 SkinKeys readSkinKeys(const ProfileFile& strIni);
 
+// The str.ini installed beside the program: English ("Lan" "EN"), the "Default" skin with
+// green texts, and every language's section with its default captions, so that switching the
+// language shows labels before the first Apply. Writes into `strIni` (an empty file gives the
+// shipped file exactly); false if a write failed.
+bool writeInstalledStrIni(ProfileFile& strIni);
+
 // The integer value of a profile text as the C runtime reads it (leading blanks, a sign, the
 // digits up to the first other character, "" or no digits = 0, overflow saturates), kept to
 // its low byte: "300" gives 44, "-1" gives 255.

@@ -228,4 +228,39 @@ TEST_F(StrIniTest, SkinKeysAreReadAsBytesAndTheFolderName) {
   EXPECT_EQ(profileByte(L"-"), 0);
 }
 
+// res/str.ini in the source tree (under Wine the Unix root is drive Z:).
+fs::path installedStrIni() {
+  fs::path path = fs::path(K8_SOURCE_DIR) / "res" / "str.ini";
+#ifdef _WIN32
+  if (!fs::exists(path)) path = fs::path("Z:" K8_SOURCE_DIR) / "res" / "str.ini";
+#endif
+  return path;
+}
+
+TEST_F(StrIniTest, InstalledFileIsWhatTheGeneratorMakesAndReadsAsEnglishWithEveryCaption) {
+  {
+    PortableProfile made(path_);
+    ASSERT_TRUE(writeInstalledStrIni(made));
+  }
+  const auto bytesOf = [](const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(in), {}};
+  };
+  ASSERT_TRUE(fs::exists(installedStrIni())) << installedStrIni();
+  EXPECT_EQ(bytesOf(installedStrIni()), bytesOf(path_)) << "regenerate with k8ctl init-str-ini";
+
+  PortableProfile ini(installedStrIni());
+  EXPECT_EQ(languageFromCode(readLanguageCode(ini)), Language::English);
+  const SkinKeys skin = readSkinKeys(ini);
+  EXPECT_EQ(skin.textColor, (std::array<std::uint8_t, 3>{0, 255, 0}));
+  EXPECT_EQ(skin.skinName, L"Default");
+  for (Language language : {Language::English, Language::SimplifiedChinese,
+                            Language::TraditionalChinese, Language::Turkish}) {
+    const ButtonCaptions read = readCaptions(ini, language);
+    const ButtonCaptions expected = defaultCaptions(language);
+    EXPECT_EQ(read.modeA, expected.modeA);
+    EXPECT_EQ(read.modeB, expected.modeB);
+  }
+}
+
 }  // namespace
