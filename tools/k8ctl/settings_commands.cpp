@@ -198,9 +198,17 @@ int show(const Args& in) {
   o << "macros:\n";
   for (std::size_t n = 0; n < kMacroCount; ++n) {
     const MacroImage& img = s.macroImages[n];
-    int steps = 0;  // key events: pairs at 2,3 / 4,5 ... until a zero pair
-    for (std::size_t i = 2; i + 1 < img.size() && (img[i] || img[i + 1]); i += 2) ++steps;
-    o << "  macro " << n + 1 << ": loops " << (img[0] << 8 | img[1]) << ", " << steps << " steps\n";
+    // Pairs run from byte 2 up to the last non-zero pair; the second pair of a long delay
+    // carries key code 3, which no key has.
+    std::size_t end = img.size();
+    while (end > 2 && img[end - 1] == 0 && img[end - 2] == 0) end -= 2;
+    int pairs = 0, events = 0;
+    for (std::size_t i = 2; i + 1 < end; i += 2) {
+      ++pairs;
+      events += img[i + 1] != 3;
+    }
+    o << "  macro " << n + 1 << ": loops " << (img[0] << 8 | img[1]) << ", " << events
+      << " key events (" << pairs << " pairs)\n";
   }
   std::cout << o.str();
   return kOk;
