@@ -4,9 +4,12 @@
 // file came in. PortableProfile loads, edits and stores it for every call.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/profile.h"
 
 namespace k8 {
 
@@ -45,6 +48,42 @@ class ProfileText {
 
   std::vector<Line> lines_;
   ProfileEncoding encoding_ = ProfileEncoding::Utf16Le;
+};
+
+// A profile held in memory (fuzzing and tests): the portable semantics without a file.
+class MemoryProfile final : public ProfileFile {
+ public:
+  explicit MemoryProfile(std::string_view bytes) : text_(ProfileText::parse(bytes)) {}
+  MemoryProfile() : exists_(false) {}
+
+  std::wstring readString(std::wstring_view section, std::wstring_view key,
+                          std::size_t bufferSize = kProfileValueLimit) const override {
+    return text_.read(section, key, bufferSize);
+  }
+  bool writeString(std::wstring_view section, std::wstring_view key,
+                   std::wstring_view value) override {
+    text_.write(section, key, value);
+    return exists_ = true;
+  }
+  bool deleteKey(std::wstring_view section, std::wstring_view key) override {
+    text_.removeKey(section, key);
+    return true;
+  }
+  bool deleteSection(std::wstring_view section) override {
+    text_.removeSection(section);
+    return true;
+  }
+  std::size_t sectionNames(wchar_t* buffer, std::size_t size) const override {
+    return text_.sectionNames(buffer, size);
+  }
+  bool exists() const override { return exists_; }
+  const std::filesystem::path& path() const override { return path_; }
+  const ProfileText& text() const { return text_; }
+
+ private:
+  ProfileText text_;
+  bool exists_ = true;
+  std::filesystem::path path_;
 };
 
 // Writes `text` as the section-name list (used for the empty list of a missing file, too).
