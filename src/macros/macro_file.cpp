@@ -1,0 +1,55 @@
+#include "macros/macro_file.h"
+
+#include <algorithm>
+#include <array>
+
+#include "macros/macro_lines.h"
+
+namespace k8 {
+namespace {
+
+constexpr std::wstring_view kItemCount = L"ItemCount";
+
+std::wstring itemKey(std::size_t i) { return L"Item" + std::to_wstring(i); }
+
+std::size_t itemCount(const ProfileFile& recordIni, std::wstring_view name) {
+  const std::wstring text = recordIni.readString(name, kItemCount);
+  return std::min<std::size_t>(leadingNumber(text), kMacroLineLimit);
+}
+
+}  // namespace
+
+std::vector<std::wstring> listMacroNames(const ProfileFile& recordIni) {
+  std::array<wchar_t, kProfileValueLimit> buffer{};
+  recordIni.sectionNames(buffer.data(), buffer.size());
+  std::vector<std::wstring> names;
+  std::size_t at = 0;
+  while (at < kMacroNameListLimit && buffer[at] != L'\0') {
+    const std::wstring_view name(buffer.data() + at);
+    if (at + name.size() + 1 > kMacroNameListLimit) break;  // reaches past character 255
+    names.emplace_back(name);
+    at += name.size() + 1;
+  }
+  return names;
+}
+
+std::vector<std::wstring> loadMacroLines(const ProfileFile& recordIni, std::wstring_view name) {
+  const std::size_t n = itemCount(recordIni, name);
+  std::vector<std::wstring> lines;
+  lines.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) lines.push_back(recordIni.readString(name, itemKey(i)));
+  return lines;
+}
+
+bool writeMacroSection(ProfileFile& recordIni, std::wstring_view name,
+                       std::span<const std::wstring> lines) {
+  const std::size_t old = itemCount(recordIni, name);
+  bool ok = recordIni.writeString(name, kItemCount, std::to_wstring(lines.size()));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ok = recordIni.writeString(name, itemKey(i), lines[i]) && ok;
+  }
+  for (std::size_t i = lines.size(); i < old; ++i) ok = recordIni.deleteKey(name, itemKey(i)) && ok;
+  return ok;
+}
+
+}  // namespace k8
