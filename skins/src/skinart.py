@@ -217,21 +217,32 @@ def icon(s, name, x, y, size, colour, width=1.6, opacity=1):
     s.add(f'<g transform="translate({x},{y}) scale({k:.4f})" opacity="{opacity}">{"".join(out)}</g>')
 
 
-def chevron(s, cx, cy, colour, half=3.5):
+def chevron(s, cx, cy, colour, half=3.5, up=False):
+    k = -1 if up else 1
     s.add(
-        f'<path d="M{cx - half},{cy - half / 2} L{cx},{cy + half / 2} L{cx + half},{cy - half / 2}" '
+        f'<path d="M{cx - half},{cy - k * half / 2} L{cx},{cy + k * half / 2} L{cx + half},{cy - k * half / 2}" '
         f'fill="none" stroke="{colour}" stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/>'
     )
 
 
 # ---------------------------------------------------------------- controls
 
+# Every control has the same soft, semi-transparent shadow ring in each of its states. The program
+# redraws a control over itself (normal over over, dark over lit) without restoring what was
+# behind it, so a state-specific glow outside the opaque body would linger after the change, and
+# a ring that differs between states would drift; a faint shadow that only deepens is harmless.
+RING = 0.3
+
+
+def soft_ring(s, p, w, h, size):
+    shape(s, p, 0, 0, w, h, "#000000", size=size, opacity=RING)
+
+
 
 def push_button(p, w, h, over):
     """The OK/Cancel-type button: soft outer ring (semi-transparent), edge, gradient body."""
     s = Svg(w, h)
-    ring = p["over_edge"] if over else "#000000"
-    shape(s, p, 0, 0, w, h, ring, size=5, opacity=0.45 if over else 0.35)
+    soft_ring(s, p, w, h, 5)
     top, bottom = (p["over_top"], p["over_bottom"]) if over else (p["btn_top"], p["btn_bottom"])
     fill = s.vgrad([(0, top, 1), (1, bottom, 1)])
     shape(s, p, 1, 1, w - 2, h - 2, fill, p["over_edge"] if over else p["btn_edge"], size=4)
@@ -250,8 +261,7 @@ def push_button(p, w, h, over):
 def title_button(p, kind, over):
     s = Svg(18, 18)
     danger = kind == "close" and over
-    ring = p["danger"] if danger else (p["over_edge"] if over else "#000000")
-    shape(s, p, 0, 0, 18, 18, ring, size=5, opacity=0.5 if over else 0.3)
+    soft_ring(s, p, 18, 18, 5)
     if danger:
         fill, edge = p["danger"], "#ff8a8f"
     elif over:
@@ -276,8 +286,7 @@ def title_button(p, kind, over):
 
 def tab_button(p, name, over):
     s = Svg(40, 40)
-    ring = p["over_edge"] if over else "#000000"
-    shape(s, p, 0, 0, 40, 40, ring, size=8, opacity=0.5 if over else 0.35)
+    soft_ring(s, p, 40, 40, 8)
     top, bottom = (p["over_top"], p["over_bottom"]) if over else (p["btn_top"], p["btn_bottom"])
     shape(s, p, 1, 1, 38, 38, s.vgrad([(0, top, 1), (1, bottom, 1)]),
           p["over_edge"] if over else p["btn_edge"], size=7)
@@ -291,7 +300,7 @@ def tab_button(p, name, over):
 def dropdown_box(p, over):
     w, h = 211, 21
     s = Svg(w, h)
-    shape(s, p, 0, 0, w, h, p["over_edge"] if over else "#000000", size=4, opacity=0.45 if over else 0.3)
+    soft_ring(s, p, w, h, 4)
     body = s.vgrad([(0, p["field"], 1), (1, p["panel_head"], 1)])
     shape(s, p, 1, 1, w - 2, h - 2, body, p["over_edge"] if over else p["field_edge"], size=3)
     # number strip, 20 pixels, then its separator on column 20
@@ -310,7 +319,7 @@ def dropdown_box(p, over):
 
 def pane(p, ticked):
     s = Svg(16, 16)
-    shape(s, p, 0, 0, 16, 16, p["accent"] if ticked else "#000000", size=4, opacity=0.45 if ticked else 0.3)
+    soft_ring(s, p, 16, 16, 4)
     pane_body(s, p, 0, 0, ticked)
     return s
 
@@ -342,12 +351,12 @@ def bar(p, w, h, lit, inset):
     s = Svg(w, h)
     x, bw = inset, w - 2 * inset
     if lit:
-        slanted(s, x, 0, bw, h, p["accent"], opacity=0.45)
+        slanted(s, x, 0, bw, h, "#000000", opacity=RING)
         fill = s.vgrad([(0, p["accent_hi"], 1), (0.5, p["accent"], 1), (1, p["accent_lo"], 1)])
         slanted(s, x + 1, 1, bw - 2, h - 2, fill)
         hline(s, x + 5, x + bw - 4, 2, "#ffffff", 0.35)
     else:
-        slanted(s, x, 0, bw, h, "#000000", opacity=0.3)
+        slanted(s, x, 0, bw, h, "#000000", opacity=RING)
         slanted(s, x + 1, 1, bw - 2, h - 2, p["cell_off"], p["cell_off_edge"])
     return s
 
@@ -358,12 +367,12 @@ def cell(p, w, h, lit, size=3):
         return bar(p, w, h, lit, 0)
     s = Svg(w, h)
     if lit:
-        shape(s, p, 0, 0, w, h, p["accent"], size=size + 1, opacity=0.45)
+        soft_ring(s, p, w, h, size + 1)
         fill = s.vgrad([(0, p["accent_hi"], 1), (0.45, p["accent"], 1), (1, p["accent_lo"], 1)])
         shape(s, p, 1, 1, w - 2, h - 2, fill, None, size=size)
         hline(s, 3, w - 3, 2, "#ffffff", 0.35)
     else:
-        shape(s, p, 0, 0, w, h, "#000000", size=size + 1, opacity=0.3)
+        soft_ring(s, p, w, h, size + 1)
         shape(s, p, 1, 1, w - 2, h - 2, p["cell_off"], p["cell_off_edge"], size=size)
     return s
 
@@ -374,12 +383,12 @@ def slider_segment(p, lit):
         return bar(p, 24, 11, lit, 1)
     s = Svg(24, 11)
     if lit:
-        shape(s, p, 1, 0, 22, 11, p["accent"], size=3, opacity=0.45)
+        shape(s, p, 1, 0, 22, 11, "#000000", size=3, opacity=RING)
         fill = s.vgrad([(0, p["accent_hi"], 1), (0.5, p["accent"], 1), (1, p["accent_lo"], 1)])
         shape(s, p, 2, 1, 20, 9, fill, None, size=2)
         hline(s, 4, 20, 2, "#ffffff", 0.35)
     else:
-        shape(s, p, 1, 0, 22, 11, "#000000", size=3, opacity=0.3)
+        shape(s, p, 1, 0, 22, 11, "#000000", size=3, opacity=RING)
         shape(s, p, 2, 1, 20, 9, p["cell_off"], p["cell_off_edge"], size=2)
     return s
 
@@ -597,6 +606,8 @@ def main_window(p, page):
         s.add(f'<rect x="{18 + 8 * i}" y="627" width="5" height="7" fill="{p["accent"]}" opacity="{0.8 - 0.14 * i:.2f}"/>')
     s.add(f'<rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" fill="none" stroke="{p["frame"]}"/>')
     corner_marks(s, p, w, h)
+    if page is None:
+        watermark(s, p, w // 2, 360, 90)
     if page == "basic":
         basic_page(s, p)
     elif page == "advanced":
@@ -762,6 +773,7 @@ def dialog(p, name):
             well(s, p, x0 - 1, y0 - 1, x1 + 1, y1 + 1)
         # the captions of this dialog are pictures: a modifier badge and "+" between the fields
         icon(s, "keycap", 20, 69, 17, p["icon"], width=1.4)
+        chevron(s, 28.5, 77, p["accent"], half=2.5, up=True)  # the modifier's badge: a shift-like caret
         for key in ("key 1 field", "key 2 field"):
             icon(s, "keycap", 20, r[key][1] - 1, 17, p["icon"], width=1.4)
             cy = r[key][1] - 17
