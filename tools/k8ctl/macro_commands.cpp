@@ -1,0 +1,75 @@
+// k8ctl macros / encode-macros: record.ini on the command line.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli.h"
+#include "macros/macro_encoder.h"
+#include "macros/macro_file.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "settings/config_file.h"
+
+namespace k8ctl {
+namespace {
+
+using namespace k8;
+
+// record.ini must be there and readable; prints the reason otherwise.
+bool checkRecordIni(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    fail(path + ": no such file");
+    return false;
+  }
+  if (!std::ifstream(path, std::ios::binary)) {
+    fail(path + ": cannot be read");
+    return false;
+  }
+  return true;
+}
+
+int macros(const Args& args) {
+  if (args.size() != 1) return fail("usage: k8ctl macros RECORD_INI");
+  if (!checkRecordIni(args[0])) return kBadInput;
+  const PortableProfile file(args[0]);
+  const auto names = listMacroNames(file);
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    const auto lines = loadMacroLines(file, names[k]);
+    const std::size_t pairs = macroPairCount(lines);
+    std::printf("%zu %s: %zu lines, %zu pairs%s%s\n", k, toUtf8(names[k]).c_str(), lines.size(),
+                pairs, pairs > kMacroPairLimit ? " (cut at 63 when encoded)" : "",
+                k >= static_cast<std::size_t>(kMacroLimit) ? " (beyond the twelve images)" : "");
+    for (const auto& line : lines) std::printf("  %s\n", toUtf8(line).c_str());
+  }
+  return kOk;
+}
+
+int encodeMacros(const Args& args) {
+  if (args.size() != 2) return fail("usage: k8ctl encode-macros RECORD_INI CONFIG_BIN");
+  const std::string& recordIni = args[0];
+  const std::string& configBin = args[1];
+  if (!checkRecordIni(recordIni)) return kBadInput;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(configBin, ec)) return fail(configBin + ": no such file");
+  const auto size = std::filesystem::file_size(configBin, ec);
+  if (ec || size != kConfigFileSize) {
+    return fail(configBin + ": not a config.bin (" + std::to_string(ec ? 0 : size) +
+                " bytes, expected " + std::to_string(kConfigFileSize) + ")");
+  }
+  std::uint8_t flag = 0;
+  MouseSettings settings{};
+  if (!readConfigImage(configBin, flag, settings)) return fail(configBin + ": cannot be read");
+
+  EncodeMacros(PortableProfile(recordIni), settings);
+  if (!writeConfigImage(configBin, flag, settings, ec)) {
+    return fail(configBin + ": cannot be written (" + ec.message() + ")");
+  }
+  return kOk;
+}
+
+const Registration kMacros({"macros", "RECORD_INI", macros});
+const Registration kEncodeMacros({"encode-macros", "RECORD_INI CONFIG_BIN", encodeMacros});
+
+}  // namespace
+}  // namespace k8ctl
