@@ -12,16 +12,20 @@ _SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 
 class Image:
-    """Pixels as rows of (r, g, b, a) tuples; images without alpha read as a = 255."""
+    """Pixels as one RGBA byte string, row after row; images without alpha read as a = 255."""
 
-    def __init__(self, width, height, rows, has_alpha):
+    def __init__(self, width, height, rgba, has_alpha):
         self.width = width
         self.height = height
-        self.rows = rows
+        self.rgba = rgba
         self.has_alpha = has_alpha
 
     def pixel(self, x, y):
-        return self.rows[y][x]
+        i = (y * self.width + x) * 4
+        return tuple(self.rgba[i : i + 4])
+
+    def opaque(self):
+        return self.rgba[3::4] == b"\xff" * (self.width * self.height)
 
 
 def read_size(path):
@@ -41,18 +45,12 @@ def _paeth(a, b, c):
 
 
 def read(path):
-    """Decodes with ImageMagick when it is installed (fast), else in Python."""
-    if shutil.which("convert"):
-        width, height = read_size(path)
+    """Decodes large images with ImageMagick when it is installed (faster), the rest in Python."""
+    width, height = read_size(path)
+    if width * height > 40000 and shutil.which("convert"):
         with open(path, "rb") as f:
             colour = f.read(26)[25]
-        raw = rgba_bytes(path)
-        stride = width * 4
-        rows = [
-            [tuple(raw[y * stride + i : y * stride + i + 4]) for i in range(0, stride, 4)]
-            for y in range(height)
-        ]
-        return Image(width, height, rows, colour in (4, 6))
+        return Image(width, height, rgba_bytes(path), colour in (4, 6))
     return _read_python(path)
 
 
@@ -77,7 +75,7 @@ def _read_python(path):
     raw = zlib.decompress(b"".join(idat))
     stride = width * bpp
     prev = bytearray(stride)
-    rows = []
+    rgba = bytearray()
     for y in range(height):
         start = y * (stride + 1)
         kind = raw[start]
@@ -95,11 +93,12 @@ def _read_python(path):
             elif kind == 4:
                 line[i] = (line[i] + _paeth(left, up, corner)) & 255
         if bpp == 4:
-            rows.append([tuple(line[i : i + 4]) for i in range(0, stride, 4)])
+            rgba += line
         else:
-            rows.append([tuple(line[i : i + 3]) + (255,) for i in range(0, stride, 3)])
+            for i in range(0, stride, 3):
+                rgba += line[i : i + 3] + b"\xff"
         prev = line
-    return Image(width, height, rows, colour == 6)
+    return Image(width, height, bytes(rgba), colour == 6)
 
 
 def rgba_bytes(path):
@@ -109,7 +108,7 @@ def rgba_bytes(path):
         return subprocess.run(
             [convert, path, "-depth", "8", "RGBA:-"], check=True, capture_output=True
         ).stdout
-    return b"".join(bytes(v for px in row for v in px) for row in _read_python(path).rows)
+    return _read_python(path).rgba
 
 
 def flatten(path):
