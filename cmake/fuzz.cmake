@@ -1,0 +1,21 @@
+# libFuzzer targets (clang only): the profile-file parser and EncodeMacros over any record.ini.
+# scripts/fuzz configures a clang build with -DK8_FUZZ=ON, builds these two targets and runs them.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(FATAL_ERROR "K8_FUZZ needs clang (CXX=clang++)")
+endif()
+
+# Only the sources the targets reach, built with the fuzzer's instrumentation and with bounds
+# checks in the standard containers, so an index past an array fails at once.
+set(K8_FUZZ_SOURCES
+    src/platform/profile.cpp src/platform/text.cpp src/settings/key_tables.cpp
+    src/macros/macro_lines.cpp src/macros/macro_file.cpp src/macros/macro_encoder.cpp)
+set(K8_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+foreach(target profile_fuzz encode_macros_fuzz)
+  add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_SOURCES})
+  target_include_directories(${target} PRIVATE src)
+  target_compile_options(${target} PRIVATE ${K8_WARNINGS} -Wno-unknown-warning-option -g -O1
+                                           ${K8_FUZZ_FLAGS})
+  target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)
+  target_link_options(${target} PRIVATE ${K8_FUZZ_FLAGS})
+endforeach()
