@@ -110,8 +110,13 @@ def spectrum_ring(s, cx, cy, r0, r1, segments=36):
 
 def basic_page(s, p):
     r = rects("basic")
-    panel(s, p, 14, 150, 228, 598)
-    mouse_illustration(s, p, 121, 372)
+    # the mouse panel has no title: its header carries a mouse icon and signal bars instead
+    panel(s, p, 14, 150, 228, 598, [(40, 160, 200, 181)])
+    icon(s, "mouse", 30, 162, 17, p["accent"], width=1.5)
+    for i in range(5 if p["shape"] == "round" else 0):  # the chamfered header has its slashes there
+        s.add(f'<rect x="{184 + 6 * i}" y="{176 - 3 * i}" width="4" height="{4 + 3 * i}" '
+              f'fill="{p["accent"]}" opacity="{0.35 + 0.13 * i:.2f}"/>')
+    mouse_illustration(s, p, 121, 380)
     panel(s, p, 240, 150, 478, 598, [r["Key Setting title"]])
     panel(s, p, 490, 150, 870, 258, [r["Report Rate Setting title"]])
     panel(s, p, 490, 266, 682, 598, [r["DPI Setting title"]])
