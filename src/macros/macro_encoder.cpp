@@ -54,6 +54,24 @@ void encodeMacroSteps(std::span<const std::wstring> lines, MacroImage& image) {
   }
 }
 
+std::uint16_t repeatCount(const MacroImage& image) {
+  return static_cast<std::uint16_t>((image[0] << 8) | image[1]);
+}
+
+void setRepeatCount(MacroImage& image, std::uint16_t count) {
+  image[0] = static_cast<std::uint8_t>(count >> 8);
+  image[1] = static_cast<std::uint8_t>(count & 0xFF);
+}
+
+std::uint16_t loopTimesFromText(std::wstring_view text, bool& replaced) {
+  const bool digits =
+      !text.empty() && text.size() <= 10 &&
+      std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+  const std::uint32_t value = digits ? leadingNumber(text) : 0;
+  replaced = value < 1 || value > 65535;
+  return replaced ? 1 : static_cast<std::uint16_t>(value);
+}
+
 void EncodeMacros(const ProfileFile& recordIni, MouseSettings& settings) {
   const std::vector<std::wstring> names = listMacroNames(recordIni);
   const std::size_t count = std::min<std::size_t>(names.size(), settings.macroImages.size());

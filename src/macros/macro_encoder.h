@@ -3,8 +3,10 @@
 // count (high byte first); from byte 2 follow up to 63 two-byte event pairs, then zeros.
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "platform/profile.h"
 #include "settings/mouse_settings.h"
@@ -22,6 +24,14 @@ std::size_t macroPairCount(std::span<const std::wstring> lines);
 // A step that no longer fits is left out with everything after it, so nothing is ever written
 // past byte 127.
 void encodeMacroSteps(std::span<const std::wstring> lines, MacroImage& image);
+
+// The repeat count in bytes 0-1 of an image (0 while never set).
+std::uint16_t repeatCount(const MacroImage& image);
+void setRepeatCount(MacroImage& image, std::uint16_t count);
+
+// The "Loop Times" field: a number 1-65535 is taken as typed; anything else (empty, 0, too
+// large, not a number) becomes 1, and `replaced` tells the page to show "1" instead.
+std::uint16_t loopTimesFromText(std::wstring_view text, bool& replaced);
 
 // Rebuilds the images of the first twelve macros of record.ini: image k from the k-th section.
 // A macro without lines clears its whole image (repeat count included); images without a

@@ -67,6 +67,22 @@ TEST(EncodeMacroSteps, StopsAtSixtyThreePairsNeverPastTheImage) {
   EXPECT_EQ(cut[127], 0x00);
 }
 
+TEST(LoopTimes, OutOfRangeTextBecomesOneAndCountsAreBigEndian) {
+  const std::pair<const wchar_t*, std::uint16_t> cases[] = {
+      {L"", 1},   {L"0", 1},         {L"70000", 1}, {L"99999999999", 1},
+      {L"1x", 1}, {L"65535", 65535}, {L"007", 7}};
+  for (const auto& [text, expected] : cases) {
+    bool replaced = false;
+    EXPECT_EQ(loopTimesFromText(text, replaced), expected) << text;
+    EXPECT_EQ(replaced, expected == 1) << text;
+  }
+  MacroImage image{};
+  setRepeatCount(image, 0x1234);
+  EXPECT_EQ(image[0], 0x12);
+  EXPECT_EQ(image[1], 0x34);
+  EXPECT_EQ(repeatCount(image), 0x1234);
+}
+
 class EncodeMacrosTest : public ::testing::Test {
  protected:
   void SetUp() override {
