@@ -131,9 +131,10 @@ def panel(s, p, x0, y0, x1, y1, heads=()):
         if p["shape"] == "round":
             s.add(f'<rect x="{x0 + 1}" y="{hy0}" width="{w - 2}" height="{hy1 - hy0}" '
                   f'fill="{s.vgrad([(0, p["panel_head"], 1), (1, p["panel_head"], 0)], 0, 0, 1, 0)}"/>')
-            s.add(f'<rect x="{x0 + 7}" y="{top + 4}" width="3" height="{bottom - top - 8}" fill="{p["accent"]}"/>')
-            s.add(f'<rect x="{x0 + 5}" y="{top + 2}" width="7" height="{bottom - top - 4}" fill="{p["accent"]}" '
-                  f'opacity="0.3" filter="{s.blur(1.5)}"/>')
+            # a lit stretch of the panel's left edge, clear of titles that overflow their rectangle
+            s.add(f'<rect x="{x0 - 2}" y="{top}" width="6" height="{bottom - top}" fill="{p["accent"]}" '
+                  f'opacity="0.45" filter="{s.blur(1.5)}"/>')
+            s.add(f'<rect x="{x0}" y="{top + 2}" width="2" height="{bottom - top - 4}" fill="{p["accent_hi"]}"/>')
             fade_line(s, x0 + 1, x1 - 1, hy1, p["head_line"])
         else:
             hx0 = x0 + (cut + 1 if hy0 - y0 < cut else 1)

@@ -112,7 +112,7 @@ def basic_page(s, p):
     r = rects("basic")
     # the mouse panel has no title: its header carries a mouse icon and signal bars instead
     panel(s, p, 14, 150, 228, 598, [(40, 160, 200, 181)])
-    icon(s, "mouse", 30, 162, 17, p["accent"], width=1.5)
+    icon(s, "mouse", 24, 162, 17, p["accent"], width=1.5)
     for i in range(5 if p["shape"] == "round" else 0):  # the chamfered header has its slashes there
         s.add(f'<rect x="{184 + 6 * i}" y="{176 - 3 * i}" width="4" height="{4 + 3 * i}" '
               f'fill="{p["accent"]}" opacity="{0.35 + 0.13 * i:.2f}"/>')
