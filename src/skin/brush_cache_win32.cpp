@@ -1,0 +1,22 @@
+#include "skin/brush_cache_win32.h"
+
+namespace k8 {
+
+HBRUSH BrushCache::get(COLORREF colour) {
+  for (const Entry& e : brushes_)
+    if (e.colour == colour) return e.brush.get();
+  gdi::Brush brush(CreateSolidBrush(colour));
+  HBRUSH h = brush.get();
+  if (h != nullptr) brushes_.push_back({colour, std::move(brush)});
+  return h;
+}
+
+HBRUSH applyColourRule(HDC dc, const ColourRule& rule, HFONT font, BrushCache& brushes) {
+  if (rule.text) SetTextColor(dc, toColorRef(*rule.text));
+  if (rule.transparent) SetBkMode(dc, TRANSPARENT);
+  if (rule.textBackground) SetBkColor(dc, toColorRef(*rule.textBackground));
+  if (rule.normalFont && font != nullptr) SelectObject(dc, font);
+  return brushes.get(toColorRef(rule.brush));
+}
+
+}  // namespace k8

@@ -1,0 +1,50 @@
+#include "skin/skin_canvas_win32.h"
+
+#include "skin/gdi_win32.h"
+#include "skin/skin_image_win32.h"
+
+namespace k8 {
+bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
+  if (bitmap_ == nullptr) return false;
+  const gdi::WindowDc screen(nullptr);
+  const gdi::MemoryDc memory(screen.get());
+  const gdi::Select select(memory.get(), bitmap_);
+  if (!select.ok()) return false;
+  const std::wstring path = folder_ + std::wstring(name);
+  if (onFailure_) return DrawSkinImage(memory.get(), path, x, y, onFailure_);
+  return DrawSkinImage(memory.get(), path, x, y);
+}
+
+void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) {
+  if (bitmap_ == nullptr || text.empty()) return;
+  const gdi::WindowDc screen(nullptr);
+  const gdi::MemoryDc memory(screen.get());
+  const gdi::Select select(memory.get(), bitmap_);
+  if (!select.ok()) return;
+  HFONT chosen = font == FontKind::Bold && bold_ != nullptr ? bold_ : normal_;
+  const gdi::Select selectFont(memory.get(), chosen);
+  SetBkMode(memory.get(), TRANSPARENT);
+  SetTextColor(memory.get(), textColour_);
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  flags |= align == TextAlign::Centre ? DT_CENTER : align == TextAlign::Right ? DT_RIGHT : DT_LEFT;
+  DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, flags);
+}
+
+void SkinCanvas::presentTo(HDC target) const {
+  if (bitmap_ == nullptr || target == nullptr) return;
+  const gdi::MemoryDc memory(target);
+  const gdi::Select select(memory.get(), bitmap_);
+  if (!select.ok()) return;
+  RECT client{};
+  GetClientRect(window_, &client);
+  BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+}
+
+void SkinCanvas::present() {
+  if (bitmap_ == nullptr) return;
+  const gdi::WindowDc window(window_);
+  presentTo(window.get());
+}
+
+}  // namespace k8

@@ -1,0 +1,47 @@
+#pragma once
+// Canvas over a bitmap that a window keeps (the main window's back buffer, a sub-dialog's
+// background): images and texts go into the bitmap, present copies it to the window.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "pages/canvas.h"
+
+namespace k8 {
+
+class SkinCanvas : public Canvas {
+ public:
+  SkinCanvas(HWND window, std::wstring skinFolder)
+      : window_(window), folder_(std::move(skinFolder)) {}
+
+  // No bitmap: nothing is drawn and nothing presented.
+  void setBitmap(HBITMAP bitmap) { bitmap_ = bitmap; }
+  void setWindow(HWND window) { window_ = window; }
+  void setSkinFolder(std::wstring folder) { folder_ = std::move(folder); }
+  void setFonts(HFONT normal, HFONT bold) {
+    normal_ = normal;
+    bold_ = bold;
+  }
+  void setTextColour(COLORREF colour) { textColour_ = colour; }
+  // Set by the sub-dialogs: a failed image is reported (their message box).
+  void setImageFailure(std::function<void()> onFailure) { onFailure_ = std::move(onFailure); }
+
+  bool drawImage(std::wstring_view name, int x, int y) override;
+  void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
+  void present() override;
+  // The bitmap onto a context the caller has (WM_ERASEBKGND, WM_PAINT).
+  void presentTo(HDC target) const;
+
+ private:
+  HWND window_;
+  std::wstring folder_;
+  HBITMAP bitmap_ = nullptr;
+  HFONT normal_ = nullptr;
+  HFONT bold_ = nullptr;
+  COLORREF textColour_ = RGB(0, 255, 0);
+  std::function<void()> onFailure_;
+};
+
+}  // namespace k8

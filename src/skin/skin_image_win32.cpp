@@ -1,0 +1,184 @@
+#include "skin/skin_image_win32.h"
+
+#include <algorithm>
+#include <span>
+
+#include <objidl.h>
+
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "skin/premultiply.h"
+
+namespace k8 {
+namespace {
+
+namespace gp = Gdiplus::DllExports;
+
+// Larger images are refused before any memory is taken for them.
+constexpr UINT kMaxSide = 8192;
+
+struct LibraryState {
+  CRITICAL_SECTION lock;
+  int count = 0;
+  ULONG_PTR token = 0;
+  LibraryState() { InitializeCriticalSection(&lock); }
+};
+
+LibraryState& library() {
+  static LibraryState state;
+  return state;
+}
+
+class Locked {
+ public:
+  Locked() { EnterCriticalSection(&library().lock); }
+  ~Locked() { LeaveCriticalSection(&library().lock); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+};
+
+class GdipBitmap {
+ public:
+  explicit GdipBitmap(const std::wstring& path) {
+    if (gp::GdipCreateBitmapFromFile(path.c_str(), &bitmap_) != Gdiplus::Ok) bitmap_ = nullptr;
+  }
+  ~GdipBitmap() {
+    if (bitmap_ != nullptr) gp::GdipDisposeImage(bitmap_);
+  }
+  GdipBitmap(const GdipBitmap&) = delete;
+  GdipBitmap& operator=(const GdipBitmap&) = delete;
+  Gdiplus::GpBitmap* get() const { return bitmap_; }
+
+ private:
+  Gdiplus::GpBitmap* bitmap_ = nullptr;
+};
+
+bool paletteHasAlpha(Gdiplus::GpBitmap* bitmap) {
+  INT size = 0;
+  if (gp::GdipGetImagePaletteSize(bitmap, &size) != Gdiplus::Ok ||
+      size < static_cast<INT>(sizeof(Gdiplus::ColorPalette)))
+    return false;
+  std::vector<unsigned char> buffer(static_cast<std::size_t>(size));
+  auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
+  if (gp::GdipGetImagePalette(bitmap, palette, size) != Gdiplus::Ok) return false;
+  return (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
+}
+
+}  // namespace
+
+void ImageLibrary::acquire() {
+  Locked locked;
+  LibraryState& s = library();
+  if (s.token == 0) {
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&s.token, &input, nullptr) != Gdiplus::Ok) s.token = 0;
+  }
+  ++s.count;
+}
+
+void ImageLibrary::release() {
+  Locked locked;
+  LibraryState& s = library();
+  if (s.count > 0) --s.count;
+  if (s.count == 0 && s.token != 0) {
+    Gdiplus::GdiplusShutdown(s.token);
+    s.token = 0;
+  }
+}
+
+int ImageLibrary::liveImages() {
+  Locked locked;
+  return library().count;
+}
+
+bool ImageLibrary::running() {
+  Locked locked;
+  return library().token != 0;
+}
+
+SkinImage::SkinImage(const std::wstring& path) {
+  ImageLibrary::acquire();
+  const GdipBitmap source(path);
+  if (source.get() == nullptr) return;
+  UINT width = 0, height = 0;
+  Gdiplus::PixelFormat format = 0;
+  auto* image = reinterpret_cast<Gdiplus::GpImage*>(source.get());
+  if (gp::GdipGetImageWidth(image, &width) != Gdiplus::Ok ||
+      gp::GdipGetImageHeight(image, &height) != Gdiplus::Ok ||
+      gp::GdipGetImagePixelFormat(image, &format) != Gdiplus::Ok)
+    return;
+  if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) return;
+
+  const bool alpha = Gdiplus::IsAlphaPixelFormat(format) ||
+                     (Gdiplus::IsIndexedPixelFormat(format) && paletteHasAlpha(source.get()));
+  const bool rgb24 = !alpha && format == PixelFormat24bppRGB;
+  const WORD bits = rgb24 ? 24 : 32;
+  const Gdiplus::PixelFormat lockAs =
+      alpha ? PixelFormat32bppARGB : (rgb24 ? PixelFormat24bppRGB : PixelFormat32bppRGB);
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, like GDI+ rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = bits;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  gdi::Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!dib || pixels == nullptr) return;
+  const UINT stride = (width * bits / 8 + 3) & ~3u;
+
+  Gdiplus::BitmapData data{};
+  data.Width = width;
+  data.Height = height;
+  data.Stride = static_cast<INT>(stride);
+  data.PixelFormat = lockAs;
+  data.Scan0 = pixels;
+  const Gdiplus::GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+  if (gp::GdipBitmapLockBits(source.get(), &all,
+                             Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                             lockAs, &data) != Gdiplus::Ok)
+    return;
+  gp::GdipBitmapUnlockBits(source.get(), &data);
+
+  if (alpha)
+    premultiplyBgra(
+        std::span(static_cast<std::uint8_t*>(pixels), static_cast<std::size_t>(stride) * height));
+  bitmap_ = std::move(dib);
+  width_ = static_cast<int>(width);
+  height_ = static_cast<int>(height);
+  hasAlpha_ = alpha;
+}
+
+SkinImage::~SkinImage() {
+  bitmap_.reset();
+  ImageLibrary::release();
+}
+
+bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y) {
+  const SkinImage image(path);
+  if (!image.ok() || target == nullptr) return false;
+  const gdi::MemoryDc memory(target);
+  const gdi::Select select(memory.get(), image.bitmap());
+  if (!select.ok()) return false;
+  if (image.hasAlpha()) {
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return AlphaBlend(target, x, y, image.width(), image.height(), memory.get(), 0, 0,
+                      image.width(), image.height(), blend) != FALSE;
+  }
+  return StretchBlt(target, x, y, image.width(), image.height(), memory.get(), 0, 0, image.width(),
+                    image.height(), SRCCOPY) != FALSE;
+}
+
+bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y,
+                   const std::function<void()>& onFailure) {
+  if (DrawSkinImage(target, path, x, y)) return true;
+  if (onFailure) onFailure();
+  return false;
+}
+
+}  // namespace k8

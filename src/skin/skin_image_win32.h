@@ -1,0 +1,56 @@
+#pragma once
+// Skin images: decoded from PNG with GDI+ into a DIB section for one draw, premultiplied when they
+// carry alpha, and drawn with per-pixel alpha blending.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "skin/gdi_win32.h"
+
+namespace k8 {
+
+// GDI+ runs while at least one image object lives: the first image starts it, the last one
+// shuts it down. The count and the token share one lock.
+class ImageLibrary {
+ public:
+  static void acquire();
+  static void release();
+  static int liveImages();
+  static bool running();
+};
+
+// One decoded image; counts towards the ImageLibrary while it lives.
+class SkinImage {
+ public:
+  explicit SkinImage(const std::wstring& path);
+  ~SkinImage();
+  SkinImage(const SkinImage&) = delete;
+  SkinImage& operator=(const SkinImage&) = delete;
+
+  bool ok() const { return static_cast<bool>(bitmap_); }
+  HBITMAP bitmap() const { return bitmap_.get(); }
+  // Hands the DIB over (the main window keeps its "/main.png" this way).
+  HBITMAP release() { return bitmap_.release(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool hasAlpha() const { return hasAlpha_; }
+
+ private:
+  gdi::Bitmap bitmap_;
+  int width_ = 0;
+  int height_ = 0;
+  bool hasAlpha_ = false;
+};
+
+// Decodes `path` and draws it at (x, y) at its natural size. The main window's form: a failure
+// returns false silently.
+bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y);
+// The sub-dialogs' form: a failure is reported through `onFailure` (their message box) first.
+bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y,
+                   const std::function<void()>& onFailure);
+
+inline constexpr wchar_t kLoadImageFailedText[] = L"LoadPng---Load image failed.";
+
+}  // namespace k8

@@ -1,0 +1,280 @@
+#include "skin/skinned_dialog_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "skin/mem_dc_win32.h"
+#include "skin/skin_image_win32.h"
+
+namespace k8 {
+namespace {
+
+// An empty popup template: every control is made at run time, the size comes from the
+// background image, and the dialog opens at the owner's client origin.
+std::vector<WORD> emptyTemplate() {
+  std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+  auto* head = reinterpret_cast<DLGTEMPLATE*>(t.data());
+  head->style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | DS_SETFONT | DS_SETFOREGROUND | DS_CONTROL;
+  head->cdit = 0;
+  head->x = 0;
+  head->y = 0;
+  head->cx = 250;
+  head->cy = 190;
+  t.push_back(0);  // no menu
+  t.push_back(0);  // default class
+  t.push_back(0);  // no title
+  t.push_back(9);  // point size
+  for (const wchar_t* c = L"MS Shell Dlg"; *c != 0; ++c) t.push_back(static_cast<WORD>(*c));
+  t.push_back(0);
+  return t;
+}
+
+Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+const SkinnedDialog::Row SkinnedDialog::kMessageTable[] = {
+    {WM_INITDIALOG, 0, -1, &SkinnedDialog::onInitDialog},
+    {WM_ERASEBKGND, 0, -1, &SkinnedDialog::onEraseBackground},
+    {WM_MOUSEMOVE, 0, -1, &SkinnedDialog::onMouseMove},
+    {WM_MOUSEHOVER, 0, -1, &SkinnedDialog::onMouseHover},
+    {WM_LBUTTONDOWN, 0, -1, &SkinnedDialog::onLButtonDown},
+    {WM_COMMAND, -1, LBN_SELCHANGE, &SkinnedDialog::onListSelection},
+    {WM_COMMAND, -1, LBN_DBLCLK, &SkinnedDialog::onListSelection},
+    {WM_COMMAND, IDOK, -1, &SkinnedDialog::onOkCommand},
+    {WM_COMMAND, IDCANCEL, -1, &SkinnedDialog::onCancelCommand},
+    {WM_MOUSEWHEEL, 0, -1, &SkinnedDialog::onMouseWheel},
+    {WM_CTLCOLORSTATIC, 0, -1, &SkinnedDialog::onCtlColorStatic},
+    {WM_CTLCOLORLISTBOX, 0, -1, &SkinnedDialog::onCtlColorListBox},
+    {WM_CTLCOLOREDIT, 0, -1, &SkinnedDialog::onCtlColorEdit},
+};
+
+SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogSpec spec)
+    : skin_(std::move(skin)),
+      spec_(spec),
+      canvas_(nullptr, skin_.skinFolder),
+      frame_(canvas_, *this) {
+  canvas_.setTextColour(skin_.textColour);
+  frame_.setWheelScrolls(spec_.wheelScrollsList);
+}
+
+SkinnedDialog::~SkinnedDialog() = default;
+
+INT_PTR SkinnedDialog::runModal(HWND owner) {
+  const std::vector<WORD> tmpl = emptyTemplate();
+  const INT_PTR result = DialogBoxIndirectParamW(
+      GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), owner,
+      &SkinnedDialog::dialogProc, reinterpret_cast<LPARAM>(this));
+  hwnd_ = nullptr;
+  list_ = nullptr;
+  valueDisplay_ = nullptr;
+  // The background and the font go with the dialog.
+  background_.reset();
+  font_.reset();
+  canvas_.setBitmap(nullptr);
+  return result;
+}
+
+INT_PTR CALLBACK SkinnedDialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<SkinnedDialog*>(lParam);
+    if (self == nullptr) return FALSE;
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+  }
+  auto* self = reinterpret_cast<SkinnedDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (self == nullptr || self->hwnd_ != hwnd) return FALSE;
+  bool handled = false;
+  const INT_PTR result = self->dispatch(message, wParam, lParam, handled);
+  return handled ? result : FALSE;
+}
+
+INT_PTR SkinnedDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  for (const Row& row : kMessageTable) {
+    if (row.message != message) continue;
+    if (message == WM_COMMAND) {
+      const int id = LOWORD(wParam);
+      const int code = HIWORD(wParam);
+      if (row.id == -1 && (list_ == nullptr || id != spec_.dropListId)) continue;
+      if (row.id > 0 && row.id != id) continue;
+      if (row.notification != -1 && row.notification != code) continue;
+    }
+    handled = true;
+    return (this->*row.handler)(wParam, lParam);
+  }
+  return FALSE;
+}
+
+INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
+  canvas_.setWindow(hwnd_);
+  canvas_.setImageFailure([this] { showMessage(kLoadImageFailedText, skin_.appName); });
+
+  SkinImage image(skin_.skinFolder + spec_.background);
+  if (!image.ok()) {
+    showMessage(kBackgroundFailureText, spec_.failureCaption ? spec_.failureCaption : L"");
+    return TRUE;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, image.width(), image.height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  background_.reset(image.release());
+  canvas_.setBitmap(background_.get());
+
+  const DWORD version = GetVersion();
+  const FontChoice choice =
+      subDialogFont(skin_.language, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+  const std::wstring face(choice.face);
+  font_.reset(CreateFontW(choice.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                          face.c_str()));
+  canvas_.setFonts(font_.get(), font_.get());
+
+  initContent();
+  if (spec_.valueDisplayId != 0) {
+    const Rect r = kValueDisplay;
+    valueDisplay_ = CreateWindowExW(
+        0, L"STATIC", frame_.valueText().c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN, r.left, r.top,
+        r.width(), r.height(), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.valueDisplayId)), nullptr, nullptr);
+    if (valueDisplay_ != nullptr)
+      SendMessageW(valueDisplay_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onEraseBackground(WPARAM wParam, LPARAM) {
+  if (!background_) return FALSE;
+  frame_.paintButtons();
+  paintExtras(canvas_);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  CMemDC memory(reinterpret_cast<HDC>(wParam), client);
+  const gdi::MemoryDc source(memory.dc());
+  const gdi::Select select(source.get(), background_.get());
+  BitBlt(memory.dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onMouseMove(WPARAM, LPARAM lParam) {
+  frame_.mouseMove(pointOf(lParam));
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onMouseHover(WPARAM, LPARAM lParam) {
+  frame_.mouseHover(pointOf(lParam));
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onLButtonDown(WPARAM, LPARAM lParam) {
+  frame_.click(pointOf(lParam));
+  return FALSE;  // default processing follows
+}
+
+INT_PTR SkinnedDialog::onListSelection(WPARAM, LPARAM) {
+  const LRESULT index = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  std::wstring text;
+  if (index != LB_ERR) {
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length != LB_ERR) {
+      text.resize(static_cast<std::size_t>(length) + 1);
+      const LRESULT got = SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index),
+                                       reinterpret_cast<LPARAM>(text.data()));
+      text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    }
+  }
+  const int chosen = index == LB_ERR ? -1 : static_cast<int>(index);
+  frame_.listChosen(chosen, text);
+  if (chosen >= 0) listChosen(chosen);
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onMouseWheel(WPARAM wParam, LPARAM) {
+  frame_.wheel(GET_WHEEL_DELTA_WPARAM(wParam));
+  return FALSE;
+}
+
+INT_PTR SkinnedDialog::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
+  HWND control = reinterpret_cast<HWND>(lParam);
+  const auto rule = controlColour(kind, GetDlgCtrlID(control));
+  if (!rule) return FALSE;
+  return reinterpret_cast<INT_PTR>(
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, font_.get(), brushes_));
+}
+
+INT_PTR SkinnedDialog::onCtlColorStatic(WPARAM w, LPARAM l) {
+  return ctlColor(ChildKind::Static, w, l);
+}
+INT_PTR SkinnedDialog::onCtlColorListBox(WPARAM w, LPARAM l) {
+  return ctlColor(ChildKind::ListBox, w, l);
+}
+INT_PTR SkinnedDialog::onCtlColorEdit(WPARAM w, LPARAM l) {
+  return ctlColor(ChildKind::Edit, w, l);
+}
+
+INT_PTR SkinnedDialog::onOkCommand(WPARAM, LPARAM) {
+  endDialog(DialogResult::Ok);
+  return TRUE;
+}
+
+INT_PTR SkinnedDialog::onCancelCommand(WPARAM, LPARAM) {
+  endDialog(DialogResult::Cancel);
+  return TRUE;
+}
+
+void SkinnedDialog::showMessage(const std::wstring& text, const std::wstring& caption) {
+  MessageBoxW(hwnd_, text.c_str(), caption.c_str(), MB_OK);
+}
+
+void SkinnedDialog::trackHover() {
+  TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, hwnd_, 10};
+  TrackMouseEvent(&track);
+}
+
+void SkinnedDialog::endDialog(DialogResult result) {
+  EndDialog(hwnd_, result == DialogResult::Ok ? IDOK : IDCANCEL);
+}
+
+void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items) {
+  list_ = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
+                          rect.left, rect.top, rect.width(), rect.height(), hwnd_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.dropListId)), nullptr,
+                          nullptr);
+  if (list_ == nullptr) return;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  for (const std::wstring& item : items)
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SetWindowSubclass(list_, &SkinnedDialog::dropListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void SkinnedDialog::destroyList() {
+  if (list_ == nullptr) return;
+  HWND list = list_;
+  list_ = nullptr;
+  RemoveWindowSubclass(list, &SkinnedDialog::dropListProc, 1);
+  DestroyWindow(list);
+}
+
+void SkinnedDialog::setValueText(const std::wstring& text) {
+  if (valueDisplay_ == nullptr) return;
+  SetWindowTextW(valueDisplay_, text.c_str());
+  InvalidateRect(valueDisplay_, nullptr, TRUE);
+}
+
+void SkinnedDialog::scrollList(bool down) {
+  if (list_ != nullptr) SendMessageW(list_, WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+}
+
+// The open list's highlight follows the pointer; its wheel goes to the dialog's rule (three
+// lines a notch) instead of the list's own.
+LRESULT CALLBACK SkinnedDialog::dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR dialog) {
+  auto* self = reinterpret_cast<SkinnedDialog*>(dialog);
+  if (message == WM_MOUSEMOVE) {
+    const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
+    if (HIWORD(item) == 0) SendMessageW(list, LB_SETCURSEL, LOWORD(item), 0);
+  } else if (message == WM_MOUSEWHEEL && self != nullptr && self->hwnd_ != nullptr) {
+    return SendMessageW(self->hwnd_, WM_MOUSEWHEEL, wParam, lParam);
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+}  // namespace k8

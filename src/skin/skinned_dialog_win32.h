@@ -1,0 +1,121 @@
+#pragma once
+// The skinned sub-dialog: a borderless modal popup drawn from the skin's images, with the OK,
+// Cancel and close image buttons, hover, the drop-down field and its list, and control colours
+// from brushes the dialog owns. The eight modal dialogs derive from it.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pages/control_colours.h"
+#include "skin/brush_cache_win32.h"
+#include "skin/gdi_win32.h"
+#include "skin/skin_canvas_win32.h"
+#include "skin/skinned_frame.h"
+
+namespace k8 {
+
+// What the running program knows about its skin and language.
+struct SkinSettings {
+  std::wstring skinFolder;  // program folder + "/Skins/" + name; image names begin with "/"
+  std::wstring language;    // "CHS", "CHT", "TUK" or anything else
+  COLORREF textColour = RGB(0, 255, 0);
+  std::wstring appName;  // caption of the dialogs' message boxes
+};
+
+struct SubDialogSpec {
+  const wchar_t* background = nullptr;  // e.g. "/media-key.png"
+  const wchar_t* failureCaption = nullptr;
+  int valueDisplayId = 0;  // 0: the dialog has no drop-down field
+  int dropListId = 0;
+  int dropListBottom = 0;
+  bool wheelScrollsList = false;
+};
+
+inline constexpr wchar_t kBackgroundFailureText[] = L"error";
+
+class SkinnedDialog : private FrameHost {
+ public:
+  SkinnedDialog(SkinSettings skin, SubDialogSpec spec);
+  virtual ~SkinnedDialog();
+  SkinnedDialog(const SkinnedDialog&) = delete;
+  SkinnedDialog& operator=(const SkinnedDialog&) = delete;
+
+  // IDOK or IDCANCEL (-1 when the window could not be made).
+  INT_PTR runModal(HWND owner);
+
+  HWND hwnd() const { return hwnd_; }
+  int selectedIndex() const { return frame_.selectedIndex(); }
+  const std::wstring& valueText() const { return frame_.valueText(); }
+
+ protected:
+  SkinnedFrame& frame() { return frame_; }
+  const SkinSettings& skin() const { return skin_; }
+  HFONT font() const { return font_.get(); }
+  HBITMAP background() const { return background_.get(); }
+  HWND dropList() const { return list_; }
+  std::size_t ownedBrushes() const { return brushes_.size(); }
+  Canvas& canvas() { return canvas_; }
+
+  // Captions, items and the dialog's own controls, once the frame is set up.
+  virtual void initContent() {}
+  // Drawn over the background after the buttons on every background paint.
+  virtual void paintExtras(Canvas&) {}
+  // Colours of the dialog's static and list controls; nullopt: default handling.
+  virtual std::optional<ColourRule> controlColour(ChildKind, int) { return std::nullopt; }
+  // After the drop list reported a choice.
+  virtual void listChosen(int) {}
+  virtual void showMessage(const std::wstring& text, const std::wstring& caption);
+
+ private:
+  using Handler = INT_PTR (SkinnedDialog::*)(WPARAM, LPARAM);
+  struct Row {
+    UINT message;
+    int id;            // WM_COMMAND rows: control id (0: any)
+    int notification;  // WM_COMMAND rows: notification code (-1: any)
+    Handler handler;
+  };
+  static const Row kMessageTable[];
+  static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR dialog);
+  INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+
+  INT_PTR onInitDialog(WPARAM, LPARAM);
+  INT_PTR onEraseBackground(WPARAM, LPARAM);
+  INT_PTR onMouseMove(WPARAM, LPARAM);
+  INT_PTR onMouseHover(WPARAM, LPARAM);
+  INT_PTR onLButtonDown(WPARAM, LPARAM);
+  INT_PTR onListSelection(WPARAM, LPARAM);
+  INT_PTR onMouseWheel(WPARAM, LPARAM);
+  INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
+  INT_PTR onCtlColorStatic(WPARAM, LPARAM);
+  INT_PTR onCtlColorListBox(WPARAM, LPARAM);
+  INT_PTR onCtlColorEdit(WPARAM, LPARAM);
+  INT_PTR onOkCommand(WPARAM, LPARAM);
+  INT_PTR onCancelCommand(WPARAM, LPARAM);
+
+  // FrameHost
+  void trackHover() override;
+  void endDialog(DialogResult result) override;
+  bool listExists() const override { return list_ != nullptr; }
+  void createList(Rect rect, const std::vector<std::wstring>& items) override;
+  void destroyList() override;
+  void setValueText(const std::wstring& text) override;
+  void scrollList(bool down) override;
+
+  SkinSettings skin_;
+  SubDialogSpec spec_;
+  HWND hwnd_ = nullptr;
+  HWND list_ = nullptr;
+  HWND valueDisplay_ = nullptr;
+  gdi::Bitmap background_;
+  gdi::Font font_;
+  BrushCache brushes_;
+  SkinCanvas canvas_;
+  SkinnedFrame frame_;
+};
+
+}  // namespace k8

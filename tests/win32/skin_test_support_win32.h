@@ -1,0 +1,66 @@
+#pragma once
+// Helpers of the skin tests: fixture paths and a 32-bit target bitmap whose pixels can be read.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/text.h"
+#include "skin/gdi_win32.h"
+
+namespace k8::testing {
+
+// The fixtures folder as a Windows path (Wine maps the Unix root to drive Z:).
+inline std::wstring skinData(const std::wstring& name = L"") {
+  std::wstring root = fromUtf8(K8_SOURCE_DIR) + L"/tests/win32/skin_data";
+  if (!root.empty() && root[0] == L'/') root = L"Z:" + root;
+  return root + name;
+}
+
+struct Rgb {
+  int r, g, b;
+  bool operator==(const Rgb&) const = default;
+};
+
+// A top-down 32-bit DIB filled with one colour, selected into its own memory context.
+class TargetBitmap {
+ public:
+  TargetBitmap(int width, int height, Rgb fill) : width_(width), dc_(nullptr) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels_ = static_cast<std::uint8_t*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+      pixels_[4 * i] = static_cast<std::uint8_t>(fill.b);
+      pixels_[4 * i + 1] = static_cast<std::uint8_t>(fill.g);
+      pixels_[4 * i + 2] = static_cast<std::uint8_t>(fill.r);
+      pixels_[4 * i + 3] = 255;
+    }
+    old_ = SelectObject(dc_.get(), bitmap_.get());
+  }
+  ~TargetBitmap() { SelectObject(dc_.get(), old_); }
+  HDC dc() const { return dc_.get(); }
+  Rgb at(int x, int y) const {
+    GdiFlush();
+    const std::uint8_t* p = pixels_ + 4 * (y * width_ + x);
+    return {p[2], p[1], p[0]};
+  }
+
+ private:
+  int width_;
+  gdi::MemoryDc dc_;
+  gdi::Bitmap bitmap_;
+  std::uint8_t* pixels_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+inline Rgb pixelOf(HBITMAP bitmap, int x, int y) {
+  const gdi::MemoryDc dc(nullptr);
+  const gdi::Select select(dc.get(), bitmap);
+  const COLORREF c = GetPixel(dc.get(), x, y);
+  return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+}  // namespace k8::testing
