@@ -3,6 +3,9 @@
 Standard library only, so that the skin scripts run wherever Python 3 does.
 """
 
+import glob
+import hashlib
+import os
 import shutil
 import struct
 import subprocess
@@ -131,3 +134,15 @@ def flatten(path):
     with open(path, "wb") as f:
         f.write(_SIGNATURE + chunk(b"IHDR", header))
         f.write(chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def source_digest(root):
+    """SHA-256 over what the skins are rendered from: the drawing code and the layout table.
+    scripts/render-skins records it, scripts/check-skins compares, so stale PNGs are noticed."""
+    digest = hashlib.sha256()
+    paths = sorted(glob.glob(os.path.join(root, "skins", "src", "*.py")))
+    for path in paths + [os.path.join(root, "skins", "layout.json")]:
+        digest.update(os.path.basename(path).encode() + b"\0")
+        with open(path, "rb") as f:
+            digest.update(f.read())
+    return digest.hexdigest()
