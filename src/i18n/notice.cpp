@@ -9,12 +9,12 @@ namespace {
 constexpr unsigned kInfoTimeoutMs = 5000;
 constexpr unsigned kWarningTimeoutMs = 100;
 
-Notice info(std::wstring text) { return {L"Info", std::move(text), kInfoTimeoutMs}; }
+NoticeText info(std::wstring text) { return {L"Info", std::move(text), kInfoTimeoutMs}; }
 
 }  // namespace
 
-std::optional<Notice> noticeFor(int kind, std::int64_t value, Language language, int sensorType,
-                                const MouseSettings& working) {
+std::optional<NoticeText> noticeText(int kind, std::int64_t value, Language language,
+                                     int sensorType, const MouseSettings& working) {
   const UiStrings ui = uiStringsFor(language);
   switch (kind) {
     case kNoticeReportRate:
@@ -42,7 +42,7 @@ std::optional<Notice> noticeFor(int kind, std::int64_t value, Language language,
     case kNoticeMacroKey:
       if (value == 0) return std::nullopt;
       return info(ui.macroKeyNotice + std::to_wstring(value));
-    case kNoticeMouseMissing: return Notice{L"Warning", ui.mouseMissing, kWarningTimeoutMs};
+    case kNoticeMouseMissing: return NoticeText{L"Warning", ui.mouseMissing, kWarningTimeoutMs};
     default: return std::nullopt;
   }
 }

@@ -23,22 +23,20 @@
 
 namespace k8 {
 
-// wParam of the main window's device-notice message.
-enum NoticeKind : int {
-  kNoticeReportRate = 5,
-  kNoticeDpiStage = 7,
-  kNoticeKeyMatrix = 8,
-  kNoticeMacroKey = 9,
-  kNoticeMouseMissing = 15,
-};
+// The kinds (wParam of the main window's device-notice message).
+inline constexpr int kNoticeReportRate = 5;
+inline constexpr int kNoticeDpiStage = 7;
+inline constexpr int kNoticeKeyMatrix = 8;
+inline constexpr int kNoticeMacroKey = 9;
+inline constexpr int kNoticeMouseMissing = 15;
 
-struct Notice {
+struct NoticeText {
   std::wstring title;
   std::wstring text;
   unsigned timeoutMs = 0;
 };
 
-std::optional<Notice> noticeFor(int kind, std::int64_t value, Language language, int sensorType,
-                                const MouseSettings& working);
+std::optional<NoticeText> noticeText(int kind, std::int64_t value, Language language,
+                                     int sensorType, const MouseSettings& working);
 
 }  // namespace k8

@@ -16,12 +16,12 @@ MouseSettings withDpiLevels(std::array<std::uint8_t, kDpiStages> levels) {
 
 std::wstring textOf(int kind, std::int64_t value, Language language = Language::English,
                     int sensorType = 0, const MouseSettings& s = MouseSettings{}) {
-  const auto notice = noticeFor(kind, value, language, sensorType, s);
+  const auto notice = noticeText(kind, value, language, sensorType, s);
   return notice ? notice->text : L"<none>";
 }
 
-TEST(Notice, ReportRateOnlyForTheFourRateValues) {
-  const auto n = noticeFor(kNoticeReportRate, 1, Language::English, 0, MouseSettings{});
+TEST(NoticeText, ReportRateOnlyForTheFourRateValues) {
+  const auto n = noticeText(kNoticeReportRate, 1, Language::English, 0, MouseSettings{});
   ASSERT_TRUE(n);
   EXPECT_EQ(n->title, L"Info");
   EXPECT_EQ(n->timeoutMs, 5000u);
@@ -33,7 +33,7 @@ TEST(Notice, ReportRateOnlyForTheFourRateValues) {
   for (int value : {0, 3, 5, 16, 255, -1}) EXPECT_EQ(textOf(kNoticeReportRate, value), L"<none>");
 }
 
-TEST(Notice, DpiStageIsFollowedByTheValueOfThatStageOnTheSensorsScale) {
+TEST(NoticeText, DpiStageIsFollowedByTheValueOfThatStageOnTheSensorsScale) {
   const MouseSettings s = withDpiLevels({0, 3, 7, 11});
   EXPECT_EQ(textOf(kNoticeDpiStage, 2, Language::English, 0, s),
             L"Switch DPI into the second stage 1000");
@@ -56,12 +56,12 @@ TEST(Notice, DpiStageIsFollowedByTheValueOfThatStageOnTheSensorsScale) {
   for (int value : {0, 5, 255, -1}) EXPECT_EQ(textOf(kNoticeDpiStage, value), L"<none>");
 }
 
-TEST(Notice, KeyMatricesOneToFourAndMacroKeyWithItsNumber) {
+TEST(NoticeText, KeyMatricesOneToFourAndMacroKeyWithItsNumber) {
   EXPECT_EQ(textOf(kNoticeKeyMatrix, 1), L"Switch to key matrix 1");
   EXPECT_EQ(textOf(kNoticeKeyMatrix, 2), L"Switch to key matrix 2");
   EXPECT_EQ(textOf(kNoticeKeyMatrix, 3), L"Switch to key matrix 3");
   EXPECT_EQ(textOf(kNoticeKeyMatrix, 4, Language::TraditionalChinese), L"切換到按鍵群組4");
-  const auto n = noticeFor(kNoticeKeyMatrix, 4, Language::English, 0, MouseSettings{});
+  const auto n = noticeText(kNoticeKeyMatrix, 4, Language::English, 0, MouseSettings{});
   ASSERT_TRUE(n);
   EXPECT_EQ(n->title, L"Info");
   EXPECT_EQ(n->timeoutMs, 5000u);
@@ -73,9 +73,9 @@ TEST(Notice, KeyMatricesOneToFourAndMacroKeyWithItsNumber) {
   EXPECT_EQ(textOf(kNoticeMacroKey, 0), L"<none>");
 }
 
-TEST(Notice, MouseMissingIsAShortWarningAndOtherKindsShowNothing) {
+TEST(NoticeText, MouseMissingIsAShortWarningAndOtherKindsShowNothing) {
   for (std::int64_t value : {0, 1, 99}) {
-    const auto n = noticeFor(kNoticeMouseMissing, value, Language::English, 9, MouseSettings{});
+    const auto n = noticeText(kNoticeMouseMissing, value, Language::English, 9, MouseSettings{});
     ASSERT_TRUE(n);
     EXPECT_EQ(n->title, L"Warning");
     EXPECT_EQ(n->timeoutMs, 100u);
