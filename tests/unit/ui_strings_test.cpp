@@ -148,7 +148,9 @@ TEST(UiFonts, ChosenByLanguageAndForSimplifiedChineseBySystemVersion) {
   EXPECT_EQ(latin.bold.face, L"Tahoma");
   EXPECT_EQ(latin.bold.height, 18);
   EXPECT_EQ(latin.bold.weight, 700);
-  EXPECT_EQ(uiFontsFor(Language::Turkish, 6, 2).bold.face, L"Tahoma");
+  const UiFonts turkish = uiFontsFor(Language::Turkish, 6, 2);
+  EXPECT_EQ(turkish.normal.face, L"Arial");
+  EXPECT_EQ(turkish.bold.face, L"Tahoma");
 
   EXPECT_EQ(uiFontsFor(Language::SimplifiedChinese, 6, 2).normal.face, L"黑体");
   const std::pair<unsigned, unsigned> otherVersions[] = {{6, 1}, {6, 3}, {10, 0}, {5, 2}};
