@@ -1,0 +1,63 @@
+# The Windows program (real and simulated HID backend), k8sim, the release folder and the
+# end-to-end tests under Wine.
+
+enable_language(RC)
+set(K8_RC_FILE ${CMAKE_SOURCE_DIR}/res/program.rc)
+set_source_files_properties(${K8_RC_FILE} PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/program.ico;${CMAKE_SOURCE_DIR}/res/program.manifest;${CMAKE_SOURCE_DIR}/src/app/resource_ids.h")
+
+# src/app/*_win32.cpp is the shell shared by both programs; real/ and sim/ hold what differs.
+file(GLOB K8_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*_win32.cpp)
+file(GLOB K8_APP_REAL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/real/*_win32.cpp)
+file(GLOB K8_APP_SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/sim/*_win32.cpp)
+
+add_library(k8app STATIC ${K8_APP_SOURCES})
+target_link_libraries(k8app PUBLIC k8win k8core)
+target_compile_options(k8app PRIVATE ${K8_WARNINGS})
+
+foreach(variant real sim)
+  if(variant STREQUAL real)
+    set(exe QTV-K8GamingMouse)
+  else()
+    set(exe QTV-K8GamingMouse-sim)
+  endif()
+  add_executable(${exe} WIN32 ${K8_RC_FILE})
+  string(TOUPPER ${variant} upper)
+  target_sources(${exe} PRIVATE ${K8_APP_${upper}_SOURCES})
+  target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+  target_link_libraries(${exe} PRIVATE k8app k8win k8core)
+  target_compile_options(${exe} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${K8_WARNINGS}>)
+  target_link_options(${exe} PRIVATE -municode)
+endforeach()
+
+add_executable(k8sim ${CMAKE_SOURCE_DIR}/tools/k8sim/k8sim_win32.cpp)
+target_link_libraries(k8sim PRIVATE k8core user32)
+target_compile_options(k8sim PRIVATE ${K8_WARNINGS})
+
+# The release folder: what a user runs, with its data files beside it.
+set(K8_RELEASE ${CMAKE_BINARY_DIR}/release)
+add_custom_target(release ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${K8_RELEASE}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QTV-K8GamingMouse> ${K8_RELEASE}/
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DRELEASE=${K8_RELEASE}
+          -DK8CTL=$<TARGET_FILE:k8ctl> -DWINE=${CMAKE_CROSSCOMPILING_EMULATOR}
+          -P ${CMAKE_SOURCE_DIR}/cmake/make-release.cmake
+  DEPENDS QTV-K8GamingMouse k8ctl
+  VERBATIM)
+
+# The simulated build runs from a folder of its own, laid out like the release folder.
+set(K8_SIM_DIR ${CMAKE_BINARY_DIR}/sim)
+add_custom_target(sim-folder ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${K8_SIM_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QTV-K8GamingMouse-sim>
+          $<TARGET_FILE:k8sim> ${K8_SIM_DIR}/
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DRELEASE=${K8_SIM_DIR}
+          -DK8CTL=$<TARGET_FILE:k8ctl> -DWINE=${CMAKE_CROSSCOMPILING_EMULATOR}
+          -P ${CMAKE_SOURCE_DIR}/cmake/make-release.cmake
+  DEPENDS QTV-K8GamingMouse-sim k8sim k8ctl
+  VERBATIM)
+
+# End-to-end tests: the simulated build under Wine on a private Xvfb display.
+add_test(NAME e2e_shell
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/shell_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e)
+set_tests_properties(e2e_shell PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

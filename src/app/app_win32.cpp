@@ -1,0 +1,83 @@
+// CPexonApp: common controls, the window class, GDI+, the main window and its message loop.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs windows.h first
+#include <objidl.h>  // GDI+ needs it, and WIN32_LEAN_AND_MEAN leaves it out
+// clang-format on
+
+#include <algorithm>
+
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "app/main_dialog_win32.h"
+
+namespace k8 {
+
+namespace {
+
+CPexonDlg* g_dialog = nullptr;
+
+class CPexonApp {
+ public:
+  explicit CPexonApp(HINSTANCE instance) : instance_(instance) {}
+  ~CPexonApp() {
+    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  }
+
+  bool initInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The system dialog class under the program's own name.
+    WNDCLASSW windowClass{};
+    if (!GetClassInfoW(nullptr, MAKEINTRESOURCEW(0x8002), &windowClass)) return false;
+    windowClass.lpszClassName = kWindowClass;
+    windowClass.hInstance = instance_;
+    if (!RegisterClassW(&windowClass)) return false;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
+    return true;
+  }
+
+  int run(const ProgramOptions& options) {
+    CPexonDlg dialog(instance_, options);
+    g_dialog = &dialog;
+    if (!dialog.create()) return 0;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      if (dialog.preTranslate(msg)) continue;
+      if (IsDialogMessageW(dialog.hwnd(), &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    g_dialog = nullptr;
+    return static_cast<int>(msg.wParam);
+  }
+
+ private:
+  HINSTANCE instance_;
+  ULONG_PTR gdiplusToken_ = 0;
+};
+
+}  // namespace
+
+int runProgram(HINSTANCE instance, const ProgramOptions& options) {
+  CPexonApp app(instance);
+  if (!app.initInstance()) return 0;
+  const int code = app.run(options);
+  // The reader thread is never joined: end the process here, as the exit paths do.
+  ExitProcess(static_cast<UINT>(code));
+}
+
+void programMessageBox(const std::wstring& text) {
+  if (g_dialog) {
+    g_dialog->messageBox(text);
+  } else {
+    MessageBoxW(nullptr, text.c_str(), programFilePath().stem().c_str(), MB_OK);
+  }
+}
+
+}  // namespace k8

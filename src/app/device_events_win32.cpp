@@ -1,0 +1,62 @@
+// Device-interface notifications and the reader thread's way into the window.
+#include "app/main_dialog_win32.h"
+#include "app/resource_ids.h"
+#include "device/hot_plug.h"
+
+namespace k8 {
+
+namespace {
+
+// {4D1E55B2-F16F-11CF-88CB-001111000030}
+constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+}  // namespace
+
+bool CPexonDlg::startReader() {
+  const HWND window = hwnd_;
+  try {
+    reader_ = new InputReader(link_, [window](const InputNotice& notice) {
+      SendMessageW(window, WM_DEVICE_NOTICE, static_cast<WPARAM>(notice.kind), notice.value);
+    });
+    reader_->start();
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+bool CPexonDlg::registerDeviceNotifications() {
+  DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+  filter.dbcc_size = sizeof filter;
+  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  filter.dbcc_classguid = kHidInterfaceClass;
+  deviceNotification_ = RegisterDeviceNotificationW(hwnd_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+  return deviceNotification_ != nullptr;
+}
+
+INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+  if ((wParam != DBT_DEVICEARRIVAL && wParam != DBT_DEVICEREMOVECOMPLETE) || header == nullptr ||
+      header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE ||
+      header->dbch_size < sizeof(DEV_BROADCAST_DEVICEINTERFACE_W)) {
+    return setDialogResult(hwnd_, TRUE);
+  }
+  // The name runs to the end of the broadcast, which need not hold its terminator.
+  const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+  const std::size_t nameBytes =
+      header->dbch_size - offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+  std::wstring_view name(broadcast->dbcc_name, nameBytes / sizeof(wchar_t));
+  name = name.substr(0, name.find(L'\0'));
+
+  const DeviceEvent event =
+      wParam == DBT_DEVICEARRIVAL ? DeviceEvent::Arrival : DeviceEvent::RemoveComplete;
+  if (handleDeviceEvent(link_, event, name, deviceState_, options_.pause) ==
+      HotPlugOutcome::Missing) {
+    SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
+    hideWindow();
+  }
+  return setDialogResult(hwnd_, TRUE);
+}
+
+}  // namespace k8

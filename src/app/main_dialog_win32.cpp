@@ -1,0 +1,273 @@
+#include "app/main_dialog_win32.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/journal.h"
+#include "app/png_bitmap_win32.h"
+#include "app/resource_ids.h"
+#include "platform/text.h"
+#include "settings/config_file.h"
+
+namespace k8 {
+
+HWND g_mainWindow = nullptr;
+
+const MessageRow<CPexonDlg> CPexonDlg::kMessageTable[] = {
+    {WM_INITDIALOG, kAny, kAny, &CPexonDlg::onInitDialog},
+    {WM_CLOSE, kAny, kAny, &CPexonDlg::onClose},
+    {WM_COMMAND, IDOK, kAny, &CPexonDlg::onHideCommand},
+    {WM_COMMAND, IDCANCEL, kAny, &CPexonDlg::onHideCommand},
+    {WM_COMMAND, ID_TRAY_EXIT, kAny, &CPexonDlg::onTrayExit},
+    {WM_DESTROY, kAny, kAny, &CPexonDlg::onDestroy},
+    {WM_WINDOWPOSCHANGED, kAny, kAny, &CPexonDlg::onWindowPosChanged},
+    {WM_QUERYDRAGICON, kAny, kAny, &CPexonDlg::onQueryDragIcon},
+    {WM_PAINT, kAny, kAny, &CPexonDlg::onPaintMinimised},
+    {WM_TRAY_CALLBACK, kAny, kAny, &CPexonDlg::onTrayCallback},
+    {WM_DEVICE_NOTICE, kAny, kAny, &CPexonDlg::onDeviceNotice},
+    {WM_DEVICECHANGE, kAny, kAny, &CPexonDlg::onDeviceChange},
+};
+const std::size_t CPexonDlg::kMessageTableSize = std::size(kMessageTable);
+
+CPexonDlg::CPexonDlg(HINSTANCE instance, const ProgramOptions& options)
+    : instance_(instance), options_(options), link_(*options.backend) {
+  paths_ = DataPaths::besideProgram(programFilePath());
+  appTitle_ = programFilePath().stem().wstring();
+}
+
+CPexonDlg::~CPexonDlg() { destroyCleanup(); }
+
+bool CPexonDlg::create() {
+  // The template asks for a visible window; this one stays hidden until the icon is clicked,
+  // so it is made from a copy without WS_VISIBLE.
+  const HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), RT_DIALOG);
+  const HGLOBAL loaded = found ? LoadResource(instance_, found) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  const DWORD size = found ? SizeofResource(instance_, found) : 0;
+  if (!bytes || size < sizeof(DLGTEMPLATE)) return false;
+  std::vector<std::uint8_t> copy(static_cast<const std::uint8_t*>(bytes),
+                                 static_cast<const std::uint8_t*>(bytes) + size);
+  const bool extended = size >= 16 && copy[2] == 0xFF && copy[3] == 0xFF;
+  const std::size_t styleOffset = extended ? 12 : 0;
+  DWORD style;
+  std::memcpy(&style, copy.data() + styleOffset, sizeof style);
+  style &= ~static_cast<DWORD>(WS_VISIBLE);
+  std::memcpy(copy.data() + styleOffset, &style, sizeof style);
+  hwnd_ =
+      CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(copy.data()), nullptr,
+                                 &CPexonDlg::dialogProc, reinterpret_cast<LPARAM>(this));
+  return hwnd_ != nullptr;
+}
+
+INT_PTR CALLBACK CPexonDlg::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<CPexonDlg*>(lParam);
+    if (!self) return FALSE;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    self->hwnd_ = hwnd;
+  }
+  // Messages can arrive before WM_INITDIALOG binds the object (WM_SETFONT, for one).
+  auto* self = reinterpret_cast<CPexonDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (!self || self->hwnd_ != hwnd) return FALSE;
+  return self->handle(message, wParam, lParam);
+}
+
+INT_PTR CPexonDlg::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+    onTaskbarCreated();
+    return FALSE;
+  }
+  INT_PTR result = FALSE;
+  if (pages_ && pages_->handleMessage(message, wParam, lParam, result)) return result;
+  if (dispatchMessage(*this, std::span(kMessageTable, kMessageTableSize), message, wParam, lParam,
+                      result)) {
+    return result;
+  }
+  return FALSE;
+}
+
+bool CPexonDlg::preTranslate(MSG& msg) {
+  if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  if (pages_ && pages_->preTranslate(msg)) return true;
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+    hideWindow();
+    return true;
+  }
+  return false;
+}
+
+void CPexonDlg::journal(std::initializer_list<std::wstring_view> fields) {
+  if (options_.journal) options_.journal(journalLine(fields));
+}
+
+INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
+  instanceMutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
+
+  bigIcon_.reset(
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM),
+                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0)));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+  SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+
+  g_mainWindow = hwnd_;
+  // Shell restarts announce themselves with this message; the icon is then added again.
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  tray_.add(hwnd_, smallIcon_.get(), WM_TRAY_CALLBACK, kTrayTooltip);
+
+  const bool found = link_.discover();
+  if (!initialiseAfterDiscovery()) return TRUE;
+  if (found) {
+    pages_->showBasicPage();
+  } else {
+    SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
+  }
+  if (options_.windowReady) options_.windowReady(hwnd_);
+  return TRUE;
+}
+
+bool CPexonDlg::initialiseAfterDiscovery() {
+  if (!startReader()) {
+    messageBox(L"CreateEvent failed.");
+    return false;
+  }
+  if (!registerDeviceNotifications()) {
+    messageBox(L"RegisterDeviceNotification failed!!!");
+    return false;
+  }
+  loadSettings(
+      settings_, paths_.configBin, appTitle_,
+      [this](const std::wstring& text, const std::wstring& caption) { messageBox(text, caption); });
+  loadLanguageAndSkin();
+  createFonts();
+  pages_ = createMainWindowPages(*this);
+  return true;
+}
+
+namespace {
+
+std::wstring profileString(const std::filesystem::path& file, const wchar_t* section,
+                           const wchar_t* key) {
+  std::wstring value(1024, L'\0');
+  const DWORD n = GetPrivateProfileStringW(section, key, L"", value.data(), 1024, file.c_str());
+  value.resize(n);
+  return value;
+}
+
+}  // namespace
+
+void CPexonDlg::loadLanguageAndSkin() {
+  languageCode_ = profileString(paths_.strIni, L"Skins", L"Lan");
+  texts_ = englishShellTexts();
+  skinName_ = profileString(paths_.strIni, L"Skins", L"Path");
+  const wchar_t* colourKeys[] = {L"RColor", L"GColor", L"BColor"};
+  for (int i = 0; i < 3; ++i) {
+    textColor_[i] = static_cast<std::uint8_t>(
+        GetPrivateProfileIntW(L"Skins", colourKeys[i], textColor_[i], paths_.strIni.c_str()));
+  }
+  skinFolder_ = (paths_.skins / skinName_).wstring();
+  backBuffer_.reset(loadPngBitmap(skinFolder_ + L"/main.png", backBufferSize_));
+  SetWindowPos(hwnd_, nullptr, 0, 0, backBufferSize_.cx, backBufferSize_.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CPexonDlg::createFonts() {
+  const wchar_t* normalFace = L"Arial";
+  const wchar_t* boldFace = L"Tahoma";
+  int normalHeight = 14;
+  if (languageCode_ == L"CHS") {
+    const DWORD version = GetVersion();
+    const bool windows8 = LOBYTE(LOWORD(version)) == 6 && HIBYTE(LOWORD(version)) == 2;
+    normalFace = boldFace = windows8 ? L"\u9ed1\u4f53" : L"\u5b8b\u4f53";
+    normalHeight = 13;
+  } else if (languageCode_ == L"CHT") {
+    normalFace = boldFace = L"\u9ed1\u4f53";
+    normalHeight = 13;
+  }
+  auto font = [](int height, int weight, const wchar_t* face) {
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
+  };
+  normalFont_.reset(font(normalHeight, FW_NORMAL, normalFace));
+  boldFont_.reset(font(18, FW_BOLD, boldFace));
+}
+
+void CPexonDlg::showWindow() {
+  SetForegroundWindow(hwnd_);
+  ShowWindow(hwnd_, SW_SHOW);
+}
+
+void CPexonDlg::hideWindow() { ShowWindow(hwnd_, SW_HIDE); }
+
+INT_PTR CPexonDlg::onClose(WPARAM, LPARAM) {
+  hideWindow();
+  return TRUE;
+}
+
+INT_PTR CPexonDlg::onHideCommand(WPARAM, LPARAM) {
+  hideWindow();
+  return TRUE;
+}
+
+INT_PTR CPexonDlg::onWindowPosChanged(WPARAM, LPARAM lParam) {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+  if (pos && (pos->flags & SWP_SHOWWINDOW)) journal({L"window", L"shown"});
+  if (pos && (pos->flags & SWP_HIDEWINDOW)) journal({L"window", L"hidden"});
+  return FALSE;  // the default handling still runs
+}
+
+INT_PTR CPexonDlg::onQueryDragIcon(WPARAM, LPARAM) {
+  return reinterpret_cast<INT_PTR>(bigIcon_.get());
+}
+
+INT_PTR CPexonDlg::onPaintMinimised(WPARAM, LPARAM) {
+  if (!IsIconic(hwnd_)) return FALSE;
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  SendMessageW(hwnd_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, bigIcon_.get());
+  EndPaint(hwnd_, &ps);
+  return TRUE;
+}
+
+void CPexonDlg::messageBox(const std::wstring& text) { messageBox(text, appTitle_); }
+
+void CPexonDlg::messageBox(const std::wstring& text, const std::wstring& caption) {
+  journal({L"messagebox", caption, text});
+  MessageBoxW(hwnd_, text.c_str(), caption.c_str(), MB_OK);
+}
+
+void CPexonDlg::destroyCleanup() {
+  if (cleanedUp_) return;
+  cleanedUp_ = true;
+  link_.close();
+  if (deviceNotification_) {
+    UnregisterDeviceNotification(deviceNotification_);
+    deviceNotification_ = nullptr;
+  }
+  tray_.remove();
+}
+
+INT_PTR CPexonDlg::onDestroy(WPARAM, LPARAM) {
+  destroyCleanup();
+  PostQuitMessage(0);
+  return FALSE;
+}
+
+void CPexonDlg::exitProgram() {
+  destroyCleanup();
+  journal({L"exit", L"0"});
+  ExitProcess(0);
+}
+
+}  // namespace k8

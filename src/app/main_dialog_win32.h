@@ -1,0 +1,136 @@
+#pragma once
+// CPexonDlg: the main window. It lives hidden from start-up to the end of the process; the
+// notification-area icon shows it. Its handlers are split by concern:
+//   main_dialog_win32.cpp     message table, binding, start-up, visibility, exit
+//   tray_win32.cpp            the icon's callback, its menu and the notices
+//   device_events_win32.cpp   device notifications and the reader's reports
+//   main_window_pages_win32.cpp  painting and clicks (the page code's seam)
+
+// clang-format off
+#include <windows.h>
+#include <dbt.h>  // needs windows.h first
+// clang-format on
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/gdi_handles_win32.h"
+#include "app/main_window_pages_win32.h"
+#include "app/message_table_win32.h"
+#include "app/notices.h"
+#include "app/program_options_win32.h"
+#include "app/tray_icon_win32.h"
+#include "device/commands.h"
+#include "device/device_link.h"
+#include "device/input_reader.h"
+#include "platform/paths.h"
+#include "settings/mouse_settings.h"
+
+namespace k8 {
+
+inline constexpr wchar_t kWindowClass[] = L"GamingMouse-dwQTV-K8Class";
+inline constexpr wchar_t kInstanceMutex[] = L"dwQTV-K8Mutex";
+inline constexpr wchar_t kTrayTooltip[] = L"GamingMouse";
+
+// The main window's handle, recorded at start-up; the reader and the hooks send to it.
+extern HWND g_mainWindow;
+
+class CPexonDlg {
+ public:
+  CPexonDlg(HINSTANCE instance, const ProgramOptions& options);
+  ~CPexonDlg();
+  CPexonDlg(const CPexonDlg&) = delete;
+  CPexonDlg& operator=(const CPexonDlg&) = delete;
+
+  // Creates the window from template 700, kept hidden. False when it could not be created.
+  bool create();
+  // The message filter of the loop; true swallows the message.
+  bool preTranslate(MSG& msg);
+
+  HWND hwnd() const { return hwnd_; }
+  HINSTANCE instance() const { return instance_; }
+
+  // For the page code.
+  SettingsState& settings() { return settings_; }
+  DeviceLink& link() { return link_; }
+  DeviceState& deviceState() { return deviceState_; }
+  const PauseFn& pause() const { return options_.pause; }
+  const DataPaths& paths() const { return paths_; }
+  const std::wstring& languageCode() const { return languageCode_; }
+  const ShellTexts& texts() const { return texts_; }
+  const std::wstring& skinFolder() const { return skinFolder_; }
+  const std::wstring& skinName() const { return skinName_; }
+  std::array<std::uint8_t, 3> textColor() const { return textColor_; }
+  HBITMAP backBuffer() const { return backBuffer_.get(); }
+  SIZE backBufferSize() const { return backBufferSize_; }
+  HFONT normalFont() const { return normalFont_.get(); }
+  HFONT boldFont() const { return boldFont_.get(); }
+
+  void showWindow();  // to the foreground and visible
+  void hideWindow();
+  // A message box of this window, caption the program's base name.
+  void messageBox(const std::wstring& text);
+  void messageBox(const std::wstring& text, const std::wstring& caption);
+  // Runs the destroy clean-up and ends the process with exit code 0.
+  [[noreturn]] void exitProgram();
+
+ private:
+  static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void journal(std::initializer_list<std::wstring_view> fields);
+
+  // main_dialog_win32.cpp
+  INT_PTR onInitDialog(WPARAM, LPARAM);
+  INT_PTR onClose(WPARAM, LPARAM);
+  INT_PTR onHideCommand(WPARAM, LPARAM);
+  INT_PTR onDestroy(WPARAM, LPARAM);
+  INT_PTR onWindowPosChanged(WPARAM, LPARAM);
+  INT_PTR onQueryDragIcon(WPARAM, LPARAM);
+  INT_PTR onPaintMinimised(WPARAM, LPARAM);
+  bool initialiseAfterDiscovery();
+  void loadLanguageAndSkin();
+  void createFonts();
+  void destroyCleanup();
+  // tray_win32.cpp
+  INT_PTR onTrayCallback(WPARAM, LPARAM);
+  INT_PTR onDeviceNotice(WPARAM, LPARAM);
+  INT_PTR onTrayExit(WPARAM, LPARAM);
+  void onTaskbarCreated();
+  // device_events_win32.cpp
+  INT_PTR onDeviceChange(WPARAM, LPARAM);
+  bool registerDeviceNotifications();
+  bool startReader();
+
+  static const MessageRow<CPexonDlg> kMessageTable[];
+  static const std::size_t kMessageTableSize;
+
+  HINSTANCE instance_;
+  ProgramOptions options_;
+  HWND hwnd_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  HANDLE instanceMutex_ = nullptr;  // held for the life of the process
+  UniqueIcon bigIcon_, smallIcon_;
+  TrayIcon tray_;
+  DeviceLink link_;
+  DeviceState deviceState_;
+  InputReader* reader_ = nullptr;  // never destroyed: the process end takes the thread down
+  HDEVNOTIFY deviceNotification_ = nullptr;
+  SettingsState settings_;
+  DataPaths paths_;
+  std::wstring appTitle_;
+  std::wstring languageCode_;
+  ShellTexts texts_;
+  std::wstring skinName_, skinFolder_;
+  std::array<std::uint8_t, 3> textColor_{0, 255, 0};
+  UniqueBitmap backBuffer_;
+  SIZE backBufferSize_{0, 0};
+  UniqueFont normalFont_, boldFont_;
+  std::unique_ptr<MainWindowPages> pages_;
+  bool cleanedUp_ = false;
+};
+
+}  // namespace k8

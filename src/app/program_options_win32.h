@@ -1,0 +1,32 @@
+#pragma once
+// What differs between the real program and its simulated build.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "device/hid_backend.h"
+#include "platform/pause.h"
+
+namespace k8 {
+
+struct ProgramOptions {
+  HidBackend* backend = nullptr;
+  PauseFn pause;
+  // Lines for the simulated build's journal; empty in the real program.
+  std::function<void(const std::string& line)> journal;
+  // Called on the UI thread once the main window is initialised (the simulated build opens
+  // its control channel here).
+  std::function<void(HWND mainWindow)> windowReady;
+};
+
+// Runs the program: application start, the main window, the message loop. Returns the exit
+// code when the loop ends (the exit paths end the process themselves).
+int runProgram(HINSTANCE instance, const ProgramOptions& options);
+
+// A message box of the main window (caption: the program's base name), journalled in the
+// simulated build. Usable before the window exists.
+void programMessageBox(const std::wstring& text);
+
+}  // namespace k8

@@ -1,0 +1,80 @@
+#include "app/sim/sim_control_win32.h"
+
+#include <dbt.h>
+
+#include <string_view>
+#include <vector>
+
+#include "app/sim_channel.h"
+
+namespace k8 {
+
+namespace {
+
+struct Control {
+  HWND mainWindow;
+  SimulatedMouse* mouse;
+};
+
+Control g_control{};
+
+// One broadcast per collection of the mouse, as Windows sends them.
+void broadcast(HWND mainWindow, WPARAM event) {
+  for (const std::wstring* path :
+       {&SimulatedMouse::kMousePath, &SimulatedMouse::kInputPath, &SimulatedMouse::kFeaturePath}) {
+    const std::size_t bytes =
+        offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path->size() + 1) * sizeof(wchar_t);
+    std::vector<std::uint8_t> buffer(bytes, 0);
+    auto* b = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+    b->dbcc_size = static_cast<DWORD>(bytes);
+    b->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::copy(path->begin(), path->end(), b->dbcc_name);
+    SendMessageW(mainWindow, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(b));
+  }
+}
+
+LRESULT handleCommand(const COPYDATASTRUCT& data) {
+  if (data.dwData != kSimCommandTag || data.lpData == nullptr) return 0;
+  const auto command =
+      parseSimCommand(std::string_view(static_cast<const char*>(data.lpData), data.cbData));
+  if (!command) return 0;
+  switch (command->kind) {
+    case SimCommand::Kind::Plug:
+      g_control.mouse->plug();
+      broadcast(g_control.mainWindow, DBT_DEVICEARRIVAL);
+      break;
+    case SimCommand::Kind::Unplug:
+      g_control.mouse->unplug();
+      broadcast(g_control.mainWindow, DBT_DEVICEREMOVECOMPLETE);
+      break;
+    case SimCommand::Kind::Report: {
+      const auto input = g_control.mouse->open(SimulatedMouse::kInputPath, false);
+      const std::size_t length = input ? input->caps().inputReportByteLength : 0;
+      g_control.mouse->pushInputReport(simInputReport(*command, length));
+      break;
+    }
+  }
+  return 1;
+}
+
+LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA && lParam != 0 && g_control.mouse != nullptr) {
+    return handleCommand(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse) {
+  g_control = Control{mainWindow, &mouse};
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = controlProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kSimControlClass;
+  RegisterClassW(&windowClass);
+  return CreateWindowExW(0, kSimControlClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                         nullptr);
+}
+
+}  // namespace k8

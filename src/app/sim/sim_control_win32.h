@@ -1,0 +1,15 @@
+#pragma once
+// The simulated build's control channel: a message-only window that takes k8sim's commands.
+
+#include <windows.h>
+
+#include "device/simulated_mouse.h"
+
+namespace k8 {
+
+// Creates the control window on the calling (UI) thread. Plug and unplug reach `mainWindow`
+// as the device-change broadcasts a real mouse gives; reports go into the mouse's input queue,
+// where the program's reader thread finds them.
+HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse);
+
+}  // namespace k8

@@ -1,0 +1,40 @@
+#pragma once
+// The simulated build's control channel: k8sim sends one command line to the running program,
+// which finds it by the class name of a message-only window.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace k8 {
+
+inline constexpr wchar_t kSimControlClass[] = L"K8GamingMouse-SimControl";
+inline constexpr std::uintptr_t kSimCommandTag = 0x4B38534D;  // marks our WM_COPYDATA
+
+struct SimCommand {
+  enum class Kind { Plug, Unplug, Report };
+  Kind kind = Kind::Plug;
+  std::uint8_t reportKind = 0;
+  std::uint8_t value = 0;
+  std::uint8_t reportId = 6;
+};
+
+// "plug", "unplug", "report KIND VALUE [REPORT_ID]" with decimal bytes (0-255); anything else
+// gives nothing.
+std::optional<SimCommand> parseSimCommand(const std::vector<std::string>& words);
+std::optional<SimCommand> parseSimCommand(std::string_view line);
+std::string formatSimCommand(const SimCommand& command);
+
+// The input report a command delivers: id, kind, an unused byte, value, padded to the input
+// collection's length.
+std::vector<std::uint8_t> simInputReport(const SimCommand& command, std::size_t length);
+
+// sim-mouse.ini, section "Mouse".
+struct SimStartState {
+  bool plugged = true;
+  std::uint8_t sensorType = 0;
+};
+
+}  // namespace k8

@@ -1,0 +1,70 @@
+#include "app/tray_icon_win32.h"
+
+#include <algorithm>
+
+#include "app/gdi_handles_win32.h"
+
+namespace k8 {
+
+namespace {
+
+constexpr UINT kIconId = 1;
+
+template <std::size_t N>
+void copyText(wchar_t (&target)[N], const std::wstring& text) {
+  const std::size_t n = std::min(text.size(), N - 1);
+  std::copy_n(text.data(), n, target);
+  target[n] = L'\0';
+}
+
+}  // namespace
+
+void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wstring& tooltip) {
+  data_ = NOTIFYICONDATAW{};
+  data_.cbSize = sizeof data_;
+  data_.hWnd = window;
+  data_.uID = kIconId;
+  data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data_.uCallbackMessage = callbackMessage;
+  data_.hIcon = icon;
+  copyText(data_.szTip, tooltip);
+  added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+}
+
+void TrayIcon::readd() {
+  if (data_.hWnd == nullptr) return;
+  NOTIFYICONDATAW again = data_;
+  again.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  added_ = Shell_NotifyIconW(NIM_ADD, &again) != FALSE;
+}
+
+void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs) {
+  if (data_.hWnd == nullptr) return;
+  data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
+  copyText(data_.szInfo, text);
+  copyText(data_.szInfoTitle, title);
+  data_.uTimeout = timeoutMs;
+  data_.dwInfoFlags = NIIF_INFO;
+  Shell_NotifyIconW(NIM_MODIFY, &data_);
+}
+
+void TrayIcon::remove() {
+  if (data_.hWnd == nullptr) return;
+  Shell_NotifyIconW(NIM_DELETE, &data_);
+  data_.hWnd = nullptr;
+  added_ = false;
+}
+
+void TrayIcon::showMenu(HWND owner, UINT commandId, const std::wstring& text) {
+  POINT at{};
+  GetCursorPos(&at);
+  UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return;
+  AppendMenuW(menu.get(), MF_STRING, commandId, text.c_str());
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, owner, nullptr);
+  // Lets the menu close properly when the user clicks elsewhere.
+  PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+}  // namespace k8

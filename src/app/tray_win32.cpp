@@ -1,0 +1,36 @@
+// The notification-area icon's callback, its menu and the balloon notices.
+#include "app/main_dialog_win32.h"
+#include "app/resource_ids.h"
+
+namespace k8 {
+
+INT_PTR CPexonDlg::onTrayCallback(WPARAM, LPARAM lParam) {
+  switch (trayAction(static_cast<unsigned>(lParam), link_.mousePresent())) {
+    case TrayAction::None: break;
+    case TrayAction::WarnMissing:
+      SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
+      break;
+    case TrayAction::OpenWindow:
+      if (pages_) pages_->beforeShow();
+      showWindow();
+      break;
+    case TrayAction::ShowMenu: TrayIcon::showMenu(hwnd_, ID_TRAY_EXIT, texts_.exit); break;
+  }
+  return TRUE;
+}
+
+INT_PTR CPexonDlg::onDeviceNotice(WPARAM wParam, LPARAM lParam) {
+  const auto notice = noticeFor(static_cast<unsigned>(wParam), static_cast<std::uint8_t>(lParam),
+                                texts_, settings_.working, deviceState_.sensorType);
+  if (notice) {
+    journal({L"notice", notice->title, notice->text});
+    tray_.balloon(notice->title, notice->text, notice->timeoutMs);
+  }
+  return setDialogResult(hwnd_, 0);
+}
+
+INT_PTR CPexonDlg::onTrayExit(WPARAM, LPARAM) { exitProgram(); }
+
+void CPexonDlg::onTaskbarCreated() { tray_.readd(); }
+
+}  // namespace k8

@@ -1,0 +1,200 @@
+#include "device/hid_backend_win32.h"
+
+// clang-format off
+#include <windows.h>
+#include <setupapi.h>
+extern "C" {  // these two headers carry no C++ linkage guards
+#include <hidsdi.h>
+#include <hidpi.h>
+}
+// clang-format on
+
+#include <vector>
+
+namespace k8 {
+
+namespace {
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
+  ~Handle() { reset(); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return h_; }
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+  void reset() {
+    if (valid()) CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+class Win32HidDevice : public HidDevice {
+ public:
+  Win32HidDevice(HANDLE file, Win32HidBackend::MessageFn message)
+      : file_(file),
+        readEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        ioEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        cancelEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        message_(std::move(message)) {}
+
+  HidAttributes attributes() override {
+    HIDD_ATTRIBUTES a{};
+    a.Size = sizeof a;
+    if (!HidD_GetAttributes(file_.get(), &a)) return {};
+    return {a.VendorID, a.ProductID};
+  }
+
+  HidCaps caps() override {
+    PHIDP_PREPARSED_DATA data = nullptr;
+    if (!HidD_GetPreparsedData(file_.get(), &data)) {
+      if (message_) message_(L"HidD_GetPreparsedData failed.\n");
+      return {};
+    }
+    HIDP_CAPS c{};
+    const NTSTATUS status = HidP_GetCaps(data, &c);
+    HidD_FreePreparsedData(data);
+    if (status == HIDP_STATUS_INVALID_PREPARSED_DATA) {
+      if (message_) message_(L"HidP_GetCaps failed.");
+      return {};
+    }
+    return {c.UsagePage, c.Usage, c.InputReportByteLength, c.OutputReportByteLength,
+            c.FeatureReportByteLength};
+  }
+
+  bool setFeature(const std::uint8_t* report, std::size_t length) override {
+    std::vector<std::uint8_t> copy(report, report + length);
+    return HidD_SetFeature(file_.get(), copy.data(), static_cast<ULONG>(length)) != FALSE;
+  }
+
+  bool getFeature(std::uint8_t* report, std::size_t length) override {
+    const std::uint8_t id = length ? report[0] : 0;
+    std::fill(report, report + length, std::uint8_t{0});
+    if (length) report[0] = id;
+    if (HidD_GetFeature(file_.get(), report, static_cast<ULONG>(length))) return true;
+    std::fill(report, report + length, std::uint8_t{0});
+    return false;
+  }
+
+  bool writeReport(const std::uint8_t* report, std::size_t length) override {
+    OVERLAPPED o{};
+    o.hEvent = ioEvent_.get();
+    ResetEvent(o.hEvent);
+    DWORD done = 0;
+    if (!WriteFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
+        GetLastError() != ERROR_IO_PENDING) {
+      return false;
+    }
+    return GetOverlappedResult(file_.get(), &o, &done, TRUE) && done == length;
+  }
+
+  bool readReport(std::uint8_t* report, std::size_t length) override {
+    std::fill(report, report + length, std::uint8_t{0});
+    OVERLAPPED o{};
+    o.hEvent = ioEvent_.get();
+    ResetEvent(o.hEvent);
+    DWORD done = 0;
+    if (!ReadFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
+        GetLastError() != ERROR_IO_PENDING) {
+      return false;
+    }
+    return GetOverlappedResult(file_.get(), &o, &done, TRUE) && done > 0;
+  }
+
+  // The reader's overlapped read: it sleeps on the read's event and the cancel event together.
+  InputReadResult readInput(std::uint8_t* report, std::size_t length,
+                            std::size_t& received) override {
+    received = 0;
+    if (WaitForSingleObject(cancelEvent_.get(), 0) == WAIT_OBJECT_0) {
+      return InputReadResult::Cancelled;
+    }
+    OVERLAPPED o{};
+    o.hEvent = readEvent_.get();
+    ResetEvent(o.hEvent);
+    if (!ReadFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
+        GetLastError() != ERROR_IO_PENDING) {
+      return InputReadResult::Failed;
+    }
+    const HANDLE waits[2] = {readEvent_.get(), cancelEvent_.get()};
+    const DWORD which = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+    DWORD done = 0;
+    if (which != WAIT_OBJECT_0) {
+      // Take the read back before the buffer goes out of reach.
+      CancelIoEx(file_.get(), &o);
+      GetOverlappedResult(file_.get(), &o, &done, TRUE);
+      return InputReadResult::Cancelled;
+    }
+    if (!GetOverlappedResult(file_.get(), &o, &done, TRUE)) return InputReadResult::Failed;
+    received = done;
+    return InputReadResult::Data;
+  }
+
+  // Once cancelled, a device stays cancelled: the link drops it right after.
+  void cancelInput() override { SetEvent(cancelEvent_.get()); }
+
+ private:
+  Handle file_;
+  Handle readEvent_;
+  Handle ioEvent_;
+  Handle cancelEvent_;
+  Win32HidBackend::MessageFn message_;
+};
+
+struct DeviceList {
+  HDEVINFO info;
+  ~DeviceList() {
+    if (info != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(info);
+  }
+};
+
+}  // namespace
+
+std::vector<std::wstring> Win32HidBackend::listInterfaces() {
+  GUID hidClass;
+  HidD_GetHidGuid(&hidClass);
+  std::vector<std::wstring> paths;
+  DeviceList list{
+      SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
+  if (list.info == INVALID_HANDLE_VALUE) return paths;
+  for (DWORD index = 0;; ++index) {
+    SP_DEVICE_INTERFACE_DATA data{};
+    data.cbSize = sizeof data;
+    if (!SetupDiEnumDeviceInterfaces(list.info, nullptr, &hidClass, index, &data)) break;
+    DWORD required = 0;
+    SetupDiGetDeviceInterfaceDetailW(list.info, &data, nullptr, 0, &required, nullptr);
+    std::vector<std::uint8_t> buffer(
+        std::max<DWORD>(required, sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)));
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (!SetupDiGetDeviceInterfaceDetailW(list.info, &data, detail,
+                                          static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
+      if (message_) message_(L"SetupDiGetDeviceInterfaceDetail failed.\n");
+      break;
+    }
+    paths.emplace_back(detail->DevicePath);
+  }
+  return paths;
+}
+
+std::unique_ptr<HidDevice> Win32HidBackend::open(const std::wstring& path, bool withAccess) {
+  constexpr DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  if (!withAccess) {
+    file = CreateFileW(path.c_str(), 0, share, nullptr, OPEN_EXISTING, 0, nullptr);
+  } else {
+    constexpr DWORD flags = FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL;
+    file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                       flags, nullptr);
+    // An input-only collection may refuse write access.
+    if (file == INVALID_HANDLE_VALUE) {
+      file = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, flags, nullptr);
+    }
+  }
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32HidDevice>(file, message_);
+}
+
+}  // namespace k8

@@ -1,0 +1,58 @@
+#pragma once
+// The reader thread: waits for the mouse's input collection, reads its reports and turns the
+// button-switch reports into notices. It sleeps on the link (no connection) or inside the
+// blocking read (connected); it never polls.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <thread>
+
+#include "device/device_link.h"
+
+namespace k8 {
+
+// wParam of the main window's notice message.
+enum class NoticeKind : std::uint8_t {
+  ReportRateSwitch = 5,
+  DpiStageSwitch = 7,
+  KeyMatrixSwitch = 8,
+  MacroKeySwitch = 9,
+  MouseMissing = 15,
+};
+
+struct InputNotice {
+  NoticeKind kind;
+  std::uint8_t value;
+};
+
+inline constexpr std::uint8_t kButtonReportId = 6;
+inline constexpr std::size_t kInputBufferSize = 40;
+
+// Report 6: byte 1 the kind (5, 7, 8 or 9), byte 3 the value. Anything else, and any report of
+// fewer than 4 bytes, gives nothing.
+std::optional<InputNotice> parseInputReport(const std::uint8_t* report, std::size_t received);
+
+class InputReader {
+ public:
+  using NoticeFn = std::function<void(const InputNotice&)>;
+
+  InputReader(DeviceLink& link, NoticeFn notice) : link_(link), notice_(std::move(notice)) {}
+  // Interrupts the link's reader side and joins. The program never destroys its reader: the
+  // process end takes it down, because the notice function may be waiting for the UI thread.
+  ~InputReader();
+  InputReader(const InputReader&) = delete;
+  InputReader& operator=(const InputReader&) = delete;
+
+  void start();
+
+ private:
+  void run();
+
+  DeviceLink& link_;
+  NoticeFn notice_;
+  std::thread thread_;
+};
+
+}  // namespace k8

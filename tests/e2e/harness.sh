@@ -1,0 +1,141 @@
+# End-to-end harness: a private Xvfb display, a Wine prefix of our own, the simulated program
+# started from a copy of its folder, clicks and keys through xdotool, screenshots.
+# Sourced by the test scripts; every wait is bounded (E2E_TIMEOUT seconds) and polls.
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+CONVERT=/usr/bin/convert
+[[ -x $CONVERT ]] || CONVERT=convert
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  E2E_FAILED=1
+}
+e2e_pass() { echo "ok: $*"; }
+check() {  # check DESCRIPTION CMD... : records a pass or a failure, never stops the run
+  local what=$1
+  shift
+  if "$@"; then e2e_pass "$what"; else e2e_fail "$what"; fi
+}
+
+# wait_for DESCRIPTION CMD... : polls CMD every 0.1 s until it succeeds or the time is up.
+wait_for() {
+  local what=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    if ((SECONDS >= deadline)); then
+      echo "timeout waiting for $what" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# e2e_start WORKDIR CACHE: Xvfb on a free display and a prefix (cloned from CACHE when there).
+e2e_start() {
+  E2E_DIR=$1
+  local cache=$2
+  mkdir -p "$E2E_DIR"
+  export WINEPREFIX=$E2E_DIR/prefix
+  if [[ ! -f $cache/system.reg ]]; then
+    rm -rf "$cache.tmp"
+    mkdir -p "$(dirname "$cache")"
+    WINEPREFIX=$cache.tmp DISPLAY='' timeout 300 wineboot -i </dev/null >/dev/null 2>&1
+    # Without a window manager, Wine waits 2 s for every managed window it hides.
+    WINEPREFIX=$cache.tmp DISPLAY='' wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
+      /d N /f </dev/null >/dev/null 2>&1
+    WINEPREFIX=$cache.tmp timeout 60 wineserver -w
+    mv "$cache.tmp" "$cache"
+  fi
+  rm -rf "$WINEPREFIX"
+  cp -a "$cache" "$WINEPREFIX"
+  local fifo=$E2E_DIR/displayfd display=''
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
+  E2E_XVFB=$!
+  read -r -t "$E2E_TIMEOUT" display <"$fifo" || true
+  rm -f "$fifo"
+  [[ -n $display ]] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=:$display
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+
+e2e_stop() {
+  [[ -n ${E2E_PROGRAM:-} ]] && kill -0 "$E2E_PROGRAM" 2>/dev/null && kill "$E2E_PROGRAM"
+  [[ -n ${WINEPREFIX:-} ]] && { wineserver -k 2>/dev/null; timeout 15 wineserver -w 2>/dev/null; }
+  [[ -n ${E2E_XVFB:-} ]] && kill "$E2E_XVFB" 2>/dev/null && wait "$E2E_XVFB" 2>/dev/null
+  return 0
+}
+
+# e2e_program FOLDER [PLUGGED SENSOR]: a fresh copy of the program folder, then its start.
+e2e_program() {
+  E2E_APP=$E2E_DIR/app
+  rm -rf "$E2E_APP"
+  cp -r "$1" "$E2E_APP"
+  printf '[Mouse]\r\nPlugged=%s\r\nSensorType=%s\r\n' "${2:-1}" "${3:-0}" >"$E2E_APP/sim-mouse.ini"
+  E2E_JOURNAL=$E2E_APP/sim-journal.log
+  E2E_WIRE=$E2E_APP/sim-wire.log
+  (cd "$E2E_APP" && exec wine QTV-K8GamingMouse-sim.exe </dev/null >>"$E2E_DIR/run.log" 2>&1) &
+  E2E_PROGRAM=$!
+}
+
+running() { kill -0 "$E2E_PROGRAM" 2>/dev/null; }
+k8sim() { (cd "$E2E_APP" && wine k8sim.exe "$@" </dev/null >>"$E2E_DIR/run.log" 2>&1); }
+journal_has() { grep -qxF -- "$1" "$E2E_JOURNAL" 2>/dev/null; }
+journal_count() { grep -cxF -- "$1" "$E2E_JOURNAL" 2>/dev/null || true; }
+journal_lines() { wc -l <"$E2E_JOURNAL" 2>/dev/null || echo 0; }
+journal_after() { tail -n +$(($1 + 1)) "$E2E_JOURNAL"; }  # the lines after the first N
+
+# The program's visible top-level windows, by X class (the exe name); big ones only, so that
+# its popup menu is not taken for the main window.
+main_window() {
+  local id w h
+  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+    read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+    ((w > 200 && h > 200)) && { echo "$id"; return 0; }
+  done
+  return 1
+}
+no_main_window() { ! main_window >/dev/null; }
+
+tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1 | grep .; }
+
+# The first icon of Wine's stand-alone tray: 20x20 at (3, height - 23) inside its window. The
+# click goes to the icon's top rows: a balloon notice covers its lower half.
+tray_click() {
+  local id x y h
+  id=$(tray_window) || return 1
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
+  xdotool mousemove $((x + 13)) $((y + h - 20))
+  sleep 0.3  # a press right after a pointer jump can reach Wine before the motion
+  if [[ ${1:-left} == right ]]; then xdotool click 3; else xdotool click 1; fi
+}
+
+# The icon is there when its square shows more than a flat colour.
+tray_icon_drawn() {
+  local id x y h n f
+  id=$(tray_window) || return 1
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
+  f=$E2E_DIR/icon.png
+  import -window root -crop "20x20+$((x + 3))+$((y + h - 23))" "$f" 2>/dev/null || return 1
+  n=$("$CONVERT" "$f" -format %k info: 2>/dev/null || echo 0)
+  ((n > 4))
+}
+no_tray_icon() { ! tray_icon_drawn; }
+
+send_keys() {  # send_keys WINDOW KEYS... through XTEST, with the window focused
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  sleep 0.1
+  shift
+  xdotool key --delay 40 "$@"
+}
+
+popup_menu() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+    main_window | grep -qx "$id" || { echo "$id"; return 0; }
+  done
+  return 1
+}

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The simulated program under Wine: start-up, single instance, the icon and its window,
+# hot-plug, input reports and the exit path.
+#   tests/e2e/shell_test.sh SIM_FOLDER WORK_FOLDER
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/harness.sh"
+sim=$(cd "$1" && pwd)
+mkdir -p "$2"
+work=$(cd "$2" && pwd)
+E2E_FAILED=0
+started=$SECONDS
+
+e2e_start "$work/session" "$work/prefix-template" || exit 1
+trap e2e_stop EXIT
+
+# -- start without the mouse ----------------------------------------------------------------
+e2e_program "$sim" 0 0
+check "the icon appears" wait_for "tray icon" tray_icon_drawn
+check "the process runs" running
+check "no window at start" no_main_window
+missing=$'notice\tWarning\tThe system did not detect the gaming mouse!'
+check "mouse-missing notice at start" wait_for "notice" journal_has "$missing"
+
+# -- a second start ends at once with 0, the first keeps running ----------------------------
+(cd "$E2E_APP" && timeout 20 wine QTV-K8GamingMouse-sim.exe </dev/null >/dev/null 2>&1)
+check "second start ends with 0" test $? -eq 0
+check "first instance still runs" running
+
+# -- a click without the mouse repeats the warning and opens nothing ------------------------
+before=$(journal_count "$missing")
+tray_click left
+check "click repeats the warning" wait_for "second warning" \
+  test "$(journal_count "$missing")" -gt "$before"
+sleep 0.5
+check "no window without the mouse" no_main_window
+
+# -- plugging in: the sensor-settings pair, option 2 with bit 6 -----------------------------
+sensor_pair_with_bit6() {
+  grep -q '^set_feature 00 83 ' "$E2E_WIRE" || return 1
+  local opt2
+  opt2=$(grep '^set_feature 00 03 ' "$E2E_WIRE" | tail -1 | cut -d' ' -f7)
+  [[ -n $opt2 ]] && (((16#$opt2 & 0x40) != 0))
+}
+k8sim plug
+check "k8sim plug is handled" test $? -eq 0
+check "plug: sensor settings read and written with bit 6" sensor_pair_with_bit6
+
+# -- the window: shown by the icon, hidden by Escape and Alt+F4 -----------------------------
+tray_click left
+check "icon click shows the window" wait_for "main window" main_window
+mkdir -p "$work"
+window=$(main_window) && import -window "$window" "$work/main-window.png" 2>/dev/null
+send_keys "$(main_window)" Escape
+check "Escape hides the window" wait_for "hidden" no_main_window
+tray_click left
+check "shown again" wait_for "main window" main_window
+send_keys "$(main_window)" alt+F4
+check "Alt+F4 hides the window" wait_for "hidden" no_main_window
+check "still running after hiding" running
+
+# -- input reports through the reader thread ------------------------------------------------
+k8sim report 7 2
+check "DPI stage notice" wait_for "DPI notice" \
+  journal_has $'notice\tInfo\tSwitch DPI into the second stage 1000'
+k8sim report 5 8
+check "report-rate notice" wait_for "rate notice" \
+  journal_has $'notice\tInfo\tSwitch report rate into 125HZ'
+k8sim report 9 3
+check "macro notice" wait_for "macro notice" journal_has $'notice\tInfo\tSwitch to macro key3'
+mark=$(journal_lines)
+k8sim report 6 1
+k8sim report 7 2 5
+k8sim report 8 2  # a marker: once it shows, the two before it have been read
+check "key matrix notice" wait_for "marker" journal_has $'notice\tInfo\tSwitch to key matrix 2'
+check "kind 6 and report id 5 give nothing" \
+  test "$(journal_after "$mark")" = $'notice\tInfo\tSwitch to key matrix 2'
+
+# -- unplugging: warning, window hidden, clicks warn; plug again -----------------------------
+tray_click left
+wait_for "main window" main_window >/dev/null
+before=$(journal_count "$missing")
+k8sim unplug
+check "unplug: warning notice" test "$(journal_count "$missing")" -gt "$before"
+check "unplug: window hidden" wait_for "hidden" no_main_window
+mark=$(journal_lines)
+tray_click left
+check "click after unplug warns" wait_for "warning" \
+  test "$(journal_count "$missing")" -gt "$((before + 1))"
+check "click after unplug opens nothing" \
+  bash -c "! tail -n +$((mark + 1)) '$E2E_JOURNAL' | grep -q '^window'"
+: >"$E2E_WIRE"
+k8sim plug
+check "plug again: sensor settings pair" sensor_pair_with_bit6
+
+# -- Exit from the icon's menu ----------------------------------------------------------------
+menu=''
+for try in 1 2 3; do
+  tray_click right
+  menu=$(E2E_TIMEOUT=3 wait_for "menu" popup_menu && popup_menu) && break
+done
+if [[ -n $menu ]]; then
+  send_keys "$menu" Down Return
+else
+  e2e_fail "the icon's menu did not open"
+fi
+code=124
+for _ in $(seq 100); do running || break; sleep 0.1; done
+if ! running; then wait "$E2E_PROGRAM"; code=$?; fi
+check "Exit ends the process with 0" test "$code" -eq 0
+check "journal records the exit" journal_has $'exit\t0'
+check "the icon is gone" wait_for "no icon" no_tray_icon
+
+echo "e2e shell: $((SECONDS - started)) s"
+((E2E_FAILED == 0))
