@@ -6,6 +6,7 @@
 #include "app/journal.h"
 #include "app/png_bitmap_win32.h"
 #include "app/resource_ids.h"
+#include "i18n/ui_fonts.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
 
@@ -164,7 +165,8 @@ std::wstring profileString(const std::filesystem::path& file, const wchar_t* sec
 
 void CPexonDlg::loadLanguageAndSkin() {
   languageCode_ = profileString(paths_.strIni, L"Skins", L"Lan");
-  texts_ = englishShellTexts();
+  language_ = languageFromCode(languageCode_);
+  strings_ = uiStringsFor(language_);
   skinName_ = profileString(paths_.strIni, L"Skins", L"Path");
   const wchar_t* colourKeys[] = {L"RColor", L"GColor", L"BColor"};
   for (int i = 0; i < 3; ++i) {
@@ -178,24 +180,15 @@ void CPexonDlg::loadLanguageAndSkin() {
 }
 
 void CPexonDlg::createFonts() {
-  const wchar_t* normalFace = L"Arial";
-  const wchar_t* boldFace = L"Tahoma";
-  int normalHeight = 14;
-  if (languageCode_ == L"CHS") {
-    const DWORD version = GetVersion();
-    const bool windows8 = LOBYTE(LOWORD(version)) == 6 && HIBYTE(LOWORD(version)) == 2;
-    normalFace = boldFace = windows8 ? L"\u9ed1\u4f53" : L"\u5b8b\u4f53";
-    normalHeight = 13;
-  } else if (languageCode_ == L"CHT") {
-    normalFace = boldFace = L"\u9ed1\u4f53";
-    normalHeight = 13;
-  }
-  auto font = [](int height, int weight, const wchar_t* face) {
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
+  const DWORD version = GetVersion();
+  const UiFonts fonts = uiFontsFor(language_, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
+  auto font = [](const FontSpec& spec) {
+    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, kFontCharset,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       kFontPitchAndFamily, spec.face.data());
   };
-  normalFont_.reset(font(normalHeight, FW_NORMAL, normalFace));
-  boldFont_.reset(font(18, FW_BOLD, boldFace));
+  normalFont_.reset(font(fonts.normal));
+  boldFont_.reset(font(fonts.bold));
 }
 
 void CPexonDlg::showWindow() {

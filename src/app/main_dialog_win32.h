@@ -21,12 +21,14 @@
 #include "app/gdi_handles_win32.h"
 #include "app/main_window_pages_win32.h"
 #include "app/message_table_win32.h"
-#include "app/notices.h"
 #include "app/program_options_win32.h"
+#include "app/tray_action.h"
 #include "app/tray_icon_win32.h"
 #include "device/commands.h"
 #include "device/device_link.h"
 #include "device/input_reader.h"
+#include "i18n/language.h"
+#include "i18n/ui_strings.h"
 #include "platform/paths.h"
 #include "settings/mouse_settings.h"
 
@@ -61,7 +63,8 @@ class CPexonDlg {
   const PauseFn& pause() const { return options_.pause; }
   const DataPaths& paths() const { return paths_; }
   const std::wstring& languageCode() const { return languageCode_; }
-  const ShellTexts& texts() const { return texts_; }
+  Language language() const { return language_; }
+  const UiStrings& strings() const { return strings_; }
   const std::wstring& skinFolder() const { return skinFolder_; }
   const std::wstring& skinName() const { return skinName_; }
   std::array<std::uint8_t, 3> textColor() const { return textColor_; }
@@ -123,7 +126,8 @@ class CPexonDlg {
   DataPaths paths_;
   std::wstring appTitle_;
   std::wstring languageCode_;
-  ShellTexts texts_;
+  Language language_ = Language::English;
+  UiStrings strings_;
   std::wstring skinName_, skinFolder_;
   std::array<std::uint8_t, 3> textColor_{0, 255, 0};
   UniqueBitmap backBuffer_;

@@ -1,6 +1,7 @@
 // The notification-area icon's callback, its menu and the balloon notices.
 #include "app/main_dialog_win32.h"
 #include "app/resource_ids.h"
+#include "i18n/notice.h"
 
 namespace k8 {
 
@@ -14,14 +15,16 @@ INT_PTR CPexonDlg::onTrayCallback(WPARAM, LPARAM lParam) {
       if (pages_) pages_->beforeShow();
       showWindow();
       break;
-    case TrayAction::ShowMenu: TrayIcon::showMenu(hwnd_, ID_TRAY_EXIT, texts_.exit); break;
+    case TrayAction::ShowMenu: TrayIcon::showMenu(hwnd_, ID_TRAY_EXIT, strings_.exit); break;
   }
   return TRUE;
 }
 
 INT_PTR CPexonDlg::onDeviceNotice(WPARAM wParam, LPARAM lParam) {
-  const auto notice = noticeFor(static_cast<unsigned>(wParam), static_cast<std::uint8_t>(lParam),
-                                texts_, settings_.working, deviceState_.sensorType);
+  // Any process may send this message: kinds beyond a byte are nobody's notice.
+  if (wParam > 0xFF) return setDialogResult(hwnd_, 0);
+  const auto notice = noticeText(static_cast<int>(wParam), static_cast<std::int64_t>(lParam),
+                                 language_, deviceState_.sensorType, settings_.working);
   if (notice) {
     journal({L"notice", notice->title, notice->text});
     tray_.balloon(notice->title, notice->text, notice->timeoutMs);

@@ -1,4 +1,4 @@
-// The shell's portable rules: notices, icon actions, the journal and the simulated build's
+// The shell's portable rules: icon actions, the journal and the simulated build's
 // control commands.
 #include <gtest/gtest.h>
 
@@ -6,59 +6,12 @@
 #include <fstream>
 
 #include "app/journal.h"
-#include "app/notices.h"
 #include "app/sim_channel.h"
+#include "app/tray_action.h"
 
 using namespace k8;
 
 namespace {
-
-MouseSettings withLevels(std::array<std::uint8_t, 4> levels) {
-  MouseSettings s{};
-  s.dpiLevel = levels;
-  return s;
-}
-
-TEST(Notices, TextsTitlesAndTimeouts) {
-  const auto texts = englishShellTexts();
-  const auto s = withLevels({0, 3, 7, 11});
-  auto n = noticeFor(7u, 2, texts, s, 0);
-  ASSERT_TRUE(n);
-  EXPECT_EQ(n->text, L"Switch DPI into the second stage 1000");
-  EXPECT_EQ(n->title, L"Info");
-  EXPECT_EQ(n->timeoutMs, 5000u);
-  EXPECT_EQ(noticeFor(7u, 4, texts, s, 0)->text, L"Switch DPI into the fourth stage 4000");
-  EXPECT_EQ(noticeFor(7u, 2, texts, s, 1)->text, L"Switch DPI into the second stage 1200");
-  EXPECT_EQ(noticeFor(5u, 8, texts, s, 0)->text, L"Switch report rate into 125HZ");
-  EXPECT_EQ(noticeFor(5u, 1, texts, s, 0)->text, L"Switch report rate into 1000HZ");
-  EXPECT_EQ(noticeFor(9u, 3, texts, s, 0)->text, L"Switch to macro key3");
-  EXPECT_EQ(noticeFor(9u, 255, texts, s, 0)->text, L"Switch to macro key255");
-  EXPECT_EQ(noticeFor(8u, 3, texts, s, 0)->text, L"Switch to key matrix 3");
-  EXPECT_EQ(noticeFor(8u, 4, texts, s, 0)->title, L"Info");
-
-  n = noticeFor(15u, 0, texts, s, 0);
-  ASSERT_TRUE(n);
-  EXPECT_EQ(n->title, L"Warning");
-  EXPECT_EQ(n->text, L"The system did not detect the gaming mouse!");
-  EXPECT_EQ(n->timeoutMs, 100u);
-}
-
-TEST(Notices, UnknownValuesKindsAndOutOfRangeLevelsGiveNothingOrNoValue) {
-  const auto texts = englishShellTexts();
-  const auto s = withLevels({0, 9, 200, 0});
-  for (int v : {0, 3, 5, 16})
-    EXPECT_FALSE(noticeFor(5u, static_cast<std::uint8_t>(v), texts, s, 0));
-  for (int v : {0, 5}) EXPECT_FALSE(noticeFor(7u, static_cast<std::uint8_t>(v), texts, s, 0));
-  for (int v : {0, 5}) EXPECT_FALSE(noticeFor(8u, static_cast<std::uint8_t>(v), texts, s, 0));
-  EXPECT_FALSE(noticeFor(9u, 0, texts, s, 0));
-  for (unsigned kind : {0u, 6u, 10u, 14u, 16u, 0x1234u})
-    EXPECT_FALSE(noticeFor(kind, 1, texts, s, 0));
-  // Level 9 exists on the 12-step scale but not on the 8-step one; 200 on neither.
-  EXPECT_EQ(noticeFor(7u, 2, texts, s, 0)->text, L"Switch DPI into the second stage 3000");
-  EXPECT_EQ(noticeFor(7u, 2, texts, s, 1)->text, L"Switch DPI into the second stage ");
-  EXPECT_EQ(noticeFor(7u, 3, texts, s, 0)->text, L"Switch DPI into the third stage ");
-  EXPECT_EQ(noticeFor(7u, 1, texts, s, 4)->text, L"Switch DPI into the first stage ");
-}
 
 TEST(TrayIcon, ClicksOpenOrWarnAndRightButtonUpShowsTheMenu) {
   for (unsigned m : {kMsgLButtonUp, kMsgLButtonDblClk}) {
