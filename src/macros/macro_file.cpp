@@ -22,6 +22,7 @@ std::size_t itemCount(const ProfileFile& recordIni, std::wstring_view name) {
 std::vector<std::wstring> listMacroNames(const ProfileFile& recordIni) {
   std::array<wchar_t, kProfileValueLimit> buffer{};
   recordIni.sectionNames(buffer.data(), buffer.size());
+  buffer.back() = L'\0';  // whatever a backend does, the last name ends inside the buffer
   std::vector<std::wstring> names;
   std::size_t at = 0;
   while (at < kMacroNameListLimit && buffer[at] != L'\0') {
