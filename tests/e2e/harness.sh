@@ -59,13 +59,21 @@ e2e_start() {
   rm -f "$fifo"
   [[ -n $display ]] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=:$display
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || return 1
 }
 
 e2e_stop() {
-  [[ -n ${E2E_PROGRAM:-} ]] && kill -0 "$E2E_PROGRAM" 2>/dev/null && kill "$E2E_PROGRAM"
-  [[ -n ${WINEPREFIX:-} ]] && { wineserver -k 2>/dev/null; timeout 15 wineserver -w 2>/dev/null; }
-  [[ -n ${E2E_XVFB:-} ]] && kill "$E2E_XVFB" 2>/dev/null && wait "$E2E_XVFB" 2>/dev/null
+  if [[ -n ${E2E_PROGRAM:-} ]] && kill -0 "$E2E_PROGRAM" 2>/dev/null; then
+    kill "$E2E_PROGRAM" 2>/dev/null || true
+  fi
+  if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
+    wineserver -k 2>/dev/null || true
+    timeout 15 wineserver -w 2>/dev/null || true
+  fi
+  if [[ -n ${E2E_XVFB:-} ]] && kill -0 "$E2E_XVFB" 2>/dev/null; then
+    kill "$E2E_XVFB" 2>/dev/null || true
+    wait "$E2E_XVFB" 2>/dev/null || true
+  fi
   return 0
 }
 

@@ -11,8 +11,8 @@ work=$(cd "$2" && pwd)
 E2E_FAILED=0
 started=$SECONDS
 
-e2e_start "$work/session" "$work/prefix-template" || exit 1
 trap e2e_stop EXIT
+e2e_start "$work/session" "$work/prefix-template" || exit 1
 
 # -- start without the mouse ----------------------------------------------------------------
 e2e_program "$sim" 0 0
