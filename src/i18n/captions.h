@@ -5,6 +5,13 @@
 // str.ini, section languageSection(language):
 //   "Item1" .. "Item12"                      Mode A buttons 1-12
 //   "Item13", "Item23", .. "Item123"         Mode B buttons 1-12 ("Item" + 10 * button + 3)
+//
+// Use in the program:
+//   start:        language = languageFromCode(readLanguageCode(strIni)) (str_ini.h);
+//                 CaptionStore captions(strIni, language); captions.load(); readSkinKeys(strIni)
+//   Basic page shown:  captions.applyFirstRunDefaults(settingsState.firstRunFlag)
+//   Apply:        applySettings(working, commands, ProgramPersistence(saveConfigBin, captions))
+//   after Cancel: captions.load() and readSkinKeys(strIni) again
 
 #include <array>
 #include <cstdint>
