@@ -1,6 +1,7 @@
 // Device-interface notifications and the reader thread's way into the window.
 #include "app/main_dialog_win32.h"
 #include "app/resource_ids.h"
+#include "device/device_broadcast_win32.h"
 #include "device/hot_plug.h"
 
 namespace k8 {
@@ -36,23 +37,9 @@ bool CPexonDlg::registerDeviceNotifications() {
 }
 
 INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {
-  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
-  if ((wParam != DBT_DEVICEARRIVAL && wParam != DBT_DEVICEREMOVECOMPLETE) || header == nullptr ||
-      header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE ||
-      header->dbch_size < sizeof(DEV_BROADCAST_DEVICEINTERFACE_W)) {
-    return setDialogResult(hwnd_, TRUE);
-  }
-  // The name runs to the end of the broadcast, which need not hold its terminator.
-  const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-  const std::size_t nameBytes =
-      header->dbch_size - offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
-  std::wstring_view name(broadcast->dbcc_name, nameBytes / sizeof(wchar_t));
-  name = name.substr(0, name.find(L'\0'));
-
-  const DeviceEvent event =
-      wParam == DBT_DEVICEARRIVAL ? DeviceEvent::Arrival : DeviceEvent::RemoveComplete;
-  if (handleDeviceEvent(link_, event, name, deviceState_, options_.pause) ==
-      HotPlugOutcome::Missing) {
+  const auto broadcast = readDeviceBroadcast(wParam, lParam);
+  if (broadcast && handleDeviceEvent(link_, broadcast->event, broadcast->interfacePath,
+                                     deviceState_, options_.pause) == HotPlugOutcome::Missing) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
     hideWindow();
   }

@@ -44,9 +44,11 @@ TEST(Journal, OneEscapedLinePerEntryAppendedAtOnce) {
     EXPECT_EQ(line, "exit\t0");
   }
   Journal(file).write("window\thidden");
-  std::ifstream in(file);
-  std::string all((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(all, "exit\t0\nwindow\thidden\n");
+  {
+    std::ifstream in(file, std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(all, "exit\t0\nwindow\thidden\n");
+  }
   std::filesystem::remove(file);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/sim_channel.h"
+#include "device/device_broadcast_win32.h"
 
 namespace k8 {
 
@@ -22,14 +23,8 @@ Control g_control{};
 void broadcast(HWND mainWindow, WPARAM event) {
   for (const std::wstring* path :
        {&SimulatedMouse::kMousePath, &SimulatedMouse::kInputPath, &SimulatedMouse::kFeaturePath}) {
-    const std::size_t bytes =
-        offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path->size() + 1) * sizeof(wchar_t);
-    std::vector<std::uint8_t> buffer(bytes, 0);
-    auto* b = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
-    b->dbcc_size = static_cast<DWORD>(bytes);
-    b->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    std::copy(path->begin(), path->end(), b->dbcc_name);
-    SendMessageW(mainWindow, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(b));
+    auto message = makeDeviceBroadcast(*path);
+    SendMessageW(mainWindow, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(message.data()));
   }
 }
 
