@@ -23,6 +23,15 @@ class Canvas {
   virtual void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) = 0;
   // Copies the whole back buffer to the window.
   virtual void present() = 0;
+
+  // Keeps what has been drawn so far (a page background) as the base that drawImageOnBase puts
+  // back under an image.
+  virtual void keepAsBase() {}
+  // Draws an image over the base rather than over what is there now: a control redrawn in
+  // another state must not blend its soft edges over its previous image.
+  virtual bool drawImageOnBase(std::wstring_view name, int x, int y) {
+    return drawImage(name, x, y);
+  }
 };
 
 class Controls {

@@ -5,7 +5,7 @@
 namespace k8 {
 
 void drawHoverItem(Canvas& canvas, const HoverItem& item, bool over) {
-  canvas.drawImage(over ? item.overImage : item.normalImage, item.rect.left, item.rect.top);
+  canvas.drawImageOnBase(over ? item.overImage : item.normalImage, item.rect.left, item.rect.top);
   if (item.control == Control::FunctionBox) {
     const Rect strip{item.rect.left, item.rect.top, item.rect.left + 20, item.rect.bottom};
     const Rect text{item.rect.left + 20, item.rect.top, item.rect.right, item.rect.bottom};

@@ -15,6 +15,31 @@ bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
   return DrawSkinImage(memory.get(), path, x, y);
 }
 
+void SkinCanvas::keepAsBase() {
+  ownedBase_.reset(copyBitmap(bitmap_));
+  base_ = ownedBase_.get();
+}
+
+bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
+  if (bitmap_ == nullptr) return false;
+  const SkinImage image(folder_ + std::wstring(name));
+  if (!image.ok()) {
+    if (onFailure_) onFailure_();
+    return false;
+  }
+  const gdi::WindowDc screen(nullptr);
+  const gdi::MemoryDc memory(screen.get());
+  const gdi::Select select(memory.get(), bitmap_);
+  if (!select.ok()) return false;
+  if (base_ != nullptr) {
+    const gdi::MemoryDc base(screen.get());
+    const gdi::Select selectBase(base.get(), base_);
+    if (selectBase.ok())
+      BitBlt(memory.get(), x, y, image.width(), image.height(), base.get(), x, y, SRCCOPY);
+  }
+  return drawSkinImage(memory.get(), image, x, y);
+}
+
 void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) {
   if (bitmap_ == nullptr || text.empty()) return;
   const gdi::WindowDc screen(nullptr);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "pages/canvas.h"
+#include "skin/gdi_win32.h"
 
 namespace k8 {
 
@@ -19,6 +20,11 @@ class SkinCanvas : public Canvas {
   // No bitmap: nothing is drawn and nothing presented.
   void setBitmap(HBITMAP bitmap) { bitmap_ = bitmap; }
   void setWindow(HWND window) { window_ = window; }
+  // A base kept elsewhere (a sub-dialog's pristine background).
+  void setBase(HBITMAP base) {
+    ownedBase_.reset();
+    base_ = base;
+  }
   void setSkinFolder(std::wstring folder) { folder_ = std::move(folder); }
   void setFonts(HFONT normal, HFONT bold) {
     normal_ = normal;
@@ -31,6 +37,8 @@ class SkinCanvas : public Canvas {
   bool drawImage(std::wstring_view name, int x, int y) override;
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
   void present() override;
+  void keepAsBase() override;
+  bool drawImageOnBase(std::wstring_view name, int x, int y) override;
   // The bitmap onto a context the caller has (WM_ERASEBKGND, WM_PAINT).
   void presentTo(HDC target) const;
 
@@ -38,6 +46,8 @@ class SkinCanvas : public Canvas {
   HWND window_;
   std::wstring folder_;
   HBITMAP bitmap_ = nullptr;
+  HBITMAP base_ = nullptr;
+  gdi::Bitmap ownedBase_;
   HFONT normal_ = nullptr;
   HFONT bold_ = nullptr;
   COLORREF textColour_ = RGB(0, 255, 0);

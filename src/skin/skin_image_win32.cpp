@@ -1,9 +1,9 @@
 #include "skin/skin_image_win32.h"
 
+#include <objidl.h>
+
 #include <algorithm>
 #include <span>
-
-#include <objidl.h>
 
 namespace Gdiplus {
 using std::max;
@@ -161,6 +161,23 @@ SkinImage::~SkinImage() {
 
 bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y) {
   const SkinImage image(path);
+  return drawSkinImage(target, image, x, y);
+}
+
+HBITMAP copyBitmap(HBITMAP source) {
+  BITMAP info{};
+  if (source == nullptr || GetObjectW(source, sizeof(info), &info) == 0) return nullptr;
+  const gdi::WindowDc screen(nullptr);
+  gdi::Bitmap copy(CreateCompatibleBitmap(screen.get(), info.bmWidth, info.bmHeight));
+  if (!copy) return nullptr;
+  const gdi::MemoryDc from(screen.get()), to(screen.get());
+  const gdi::Select selectFrom(from.get(), source), selectTo(to.get(), copy.get());
+  if (!selectFrom.ok() || !selectTo.ok()) return nullptr;
+  BitBlt(to.get(), 0, 0, info.bmWidth, info.bmHeight, from.get(), 0, 0, SRCCOPY);
+  return copy.release();
+}
+
+bool drawSkinImage(HDC target, const SkinImage& image, int x, int y) {
   if (!image.ok() || target == nullptr) return false;
   const gdi::MemoryDc memory(target);
   const gdi::Select select(memory.get(), image.bitmap());

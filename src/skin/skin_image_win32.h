@@ -44,6 +44,12 @@ class SkinImage {
   bool hasAlpha_ = false;
 };
 
+// Draws a decoded image at (x, y): blended when it has alpha, copied otherwise.
+bool drawSkinImage(HDC target, const SkinImage& image, int x, int y);
+
+// A copy of a bitmap of the same size and format (nullptr on failure).
+HBITMAP copyBitmap(HBITMAP source);
+
 // Decodes `path` and draws it at (x, y) at its natural size. The main window's form: a failure
 // returns false silently.
 bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y);

@@ -61,6 +61,7 @@ SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogSpec spec)
 SkinnedDialog::~SkinnedDialog() = default;
 
 INT_PTR SkinnedDialog::runModal(HWND owner) {
+  ending_ = false;
   const std::vector<WORD> tmpl = emptyTemplate();
   const INT_PTR result = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), owner,
@@ -69,9 +70,11 @@ INT_PTR SkinnedDialog::runModal(HWND owner) {
   list_ = nullptr;
   valueDisplay_ = nullptr;
   // The background and the font go with the dialog.
+  canvas_.setBitmap(nullptr);
+  canvas_.setBase(nullptr);
+  surface_.reset();
   background_.reset();
   font_.reset();
-  canvas_.setBitmap(nullptr);
   return result;
 }
 
@@ -117,7 +120,9 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   SetWindowPos(hwnd_, nullptr, 0, 0, image.width(), image.height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   background_.reset(image.release());
-  canvas_.setBitmap(background_.get());
+  surface_.reset(copyBitmap(background_.get()));
+  canvas_.setBitmap(surface_.get());
+  canvas_.setBase(background_.get());
 
   const DWORD version = GetVersion();
   const FontChoice choice =
@@ -142,14 +147,21 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
 }
 
 INT_PTR SkinnedDialog::onEraseBackground(WPARAM wParam, LPARAM) {
-  if (!background_) return FALSE;
-  frame_.paintButtons();
-  paintExtras(canvas_);
+  if (!surface_) return FALSE;
   RECT client{};
   GetClientRect(hwnd_, &client);
   CMemDC memory(reinterpret_cast<HDC>(wParam), client);
+  {
+    // Each paint starts again from the decoded background, so soft edges never pile up.
+    const gdi::MemoryDc from(memory.dc()), to(memory.dc());
+    const gdi::Select selectFrom(from.get(), background_.get());
+    const gdi::Select selectTo(to.get(), surface_.get());
+    BitBlt(to.get(), 0, 0, client.right, client.bottom, from.get(), 0, 0, SRCCOPY);
+  }
+  frame_.paintButtons();
+  paintExtras(canvas_);
   const gdi::MemoryDc source(memory.dc());
-  const gdi::Select select(source.get(), background_.get());
+  const gdi::Select select(source.get(), surface_.get());
   BitBlt(memory.dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
   return TRUE;
 }
@@ -230,6 +242,7 @@ void SkinnedDialog::trackHover() {
 }
 
 void SkinnedDialog::endDialog(DialogResult result) {
+  ending_ = true;
   EndDialog(hwnd_, result == DialogResult::Ok ? IDOK : IDCANCEL);
 }
 

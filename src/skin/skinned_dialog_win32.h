@@ -55,8 +55,11 @@ class SkinnedDialog : private FrameHost {
   const SkinSettings& skin() const { return skin_; }
   HFONT font() const { return font_.get(); }
   HBITMAP background() const { return background_.get(); }
+  // What the window shows: the background with the buttons drawn over it.
+  HBITMAP surface() const { return surface_.get(); }
   HWND dropList() const { return list_; }
   std::size_t ownedBrushes() const { return brushes_.size(); }
+  bool ending() const { return ending_; }
   Canvas& canvas() { return canvas_; }
 
   // Captions, items and the dialog's own controls, once the frame is set up.
@@ -109,9 +112,11 @@ class SkinnedDialog : private FrameHost {
   SkinSettings skin_;
   SubDialogSpec spec_;
   HWND hwnd_ = nullptr;
+  bool ending_ = false;
   HWND list_ = nullptr;
   HWND valueDisplay_ = nullptr;
-  gdi::Bitmap background_;
+  gdi::Bitmap background_;  // as decoded; put back under every redrawn button
+  gdi::Bitmap surface_;
   gdi::Font font_;
   BrushCache brushes_;
   SkinCanvas canvas_;

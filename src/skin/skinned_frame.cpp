@@ -27,17 +27,18 @@ void SkinnedFrame::setValue(int index, std::wstring text) {
 }
 
 void SkinnedFrame::drawPush(Rect rect, const std::wstring& caption, bool over) {
-  canvas_.drawImage(over ? img::kButtonOver : img::kButtonNormal, rect.left, rect.top);
+  canvas_.drawImageOnBase(over ? img::kButtonOver : img::kButtonNormal, rect.left, rect.top);
   canvas_.drawText(caption, rect, FontKind::Normal, TextAlign::Centre);
 }
 
 void SkinnedFrame::drawClose(bool over) {
-  canvas_.drawImage(over ? img::kCloseOver : img::kCloseNormal, kFrameClose.left, kFrameClose.top);
+  canvas_.drawImageOnBase(over ? img::kCloseOver : img::kCloseNormal, kFrameClose.left,
+                          kFrameClose.top);
 }
 
 void SkinnedFrame::paintButtons() {
-  canvas_.drawImage(img::kButtonNormal, kFrameOk.left, kFrameOk.top);
-  canvas_.drawImage(img::kButtonNormal, kFrameCancel.left, kFrameCancel.top);
+  canvas_.drawImageOnBase(img::kButtonNormal, kFrameOk.left, kFrameOk.top);
+  canvas_.drawImageOnBase(img::kButtonNormal, kFrameCancel.left, kFrameCancel.top);
   canvas_.drawText(ok_, kFrameOk, FontKind::Normal, TextAlign::Centre);
   canvas_.drawText(cancel_, kFrameCancel, FontKind::Normal, TextAlign::Centre);
   drawClose(false);

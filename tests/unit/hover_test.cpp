@@ -31,6 +31,7 @@ TEST(MainWindowHover, PushButtonsShowOneOverImageAtATime) {
             (Ops{"image /button-normal.png 666,623", "text Apply 666,623,771,644 centre",
                  "image /button-normal.png 770,623", "text Cancel 770,623,875,644 centre",
                  "image /button-over.png 562,623", "text OK 562,623,667,644 centre", "present"}));
+  EXPECT_EQ(rig.canvas.onBase, 11) << "8 controls of the page draw, then 3 buttons of the hover";
   rig.window.mouseHover({600, 630});
   EXPECT_TRUE(rig.canvas.ops.empty()) << "an over image already shown is not drawn again";
 
@@ -112,7 +113,7 @@ TEST(PageDrawing, ShowPageDrawsInOrderAndPresentsOnce) {
   rig.window.showPage(Page::Basic);
   EXPECT_EQ(
       rig.canvas.take(),
-      (Ops{"image /BasicSet2.png 0,0", "image /button-min-normal.png 825,5",
+      (Ops{"image /BasicSet2.png 0,0", "keep base", "image /button-min-normal.png 825,5",
            "image /button-close-normal.png 850,5", "image /button-Skins-normal.png 701,5",
            "image /button-normal.png 562,623", "text OK 562,623,667,644 centre",
            "image /button-normal.png 666,623", "text Apply 666,623,771,644 centre",
@@ -131,8 +132,8 @@ TEST(PageDrawing, RedrawPageRebuildsTheShownPage) {
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
   const Ops ops = rig.canvas.take();
-  EXPECT_EQ(ops[5], "text Tamam 562,623,667,644 centre");
-  EXPECT_EQ(ops[9], "text \xC4\xB0ptal 770,623,875,644 centre");
+  EXPECT_EQ(ops[6], "text Tamam 562,623,667,644 centre");
+  EXPECT_EQ(ops[10], "text \xC4\xB0ptal 770,623,875,644 centre");
   EXPECT_EQ(rig.window.currentPage(), Page::Basic);
 }
 

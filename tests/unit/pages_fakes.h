@@ -31,6 +31,12 @@ class RecordingCanvas : public Canvas {
                   (font == FontKind::Bold ? " bold" : ""));
   }
   void present() override { ops.push_back("present"); }
+  int onBase = 0;  // images drawn over the kept base
+  bool drawImageOnBase(std::wstring_view name, int x, int y) override {
+    ++onBase;
+    return drawImage(name, x, y);
+  }
+  void keepAsBase() override { ops.push_back("keep base"); }
   std::vector<std::string> take() { return std::exchange(ops, {}); }
 };
 

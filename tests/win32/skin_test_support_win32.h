@@ -56,6 +56,15 @@ class TargetBitmap {
   HGDIOBJ old_ = nullptr;
 };
 
+// Windows need a display (under Wine: an X server); without one the window tests skip.
+inline bool canMakeWindows() {
+  HWND probe =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  if (probe == nullptr) return false;
+  DestroyWindow(probe);
+  return true;
+}
+
 inline Rgb pixelOf(HBITMAP bitmap, int x, int y) {
   const gdi::MemoryDc dc(nullptr);
   const gdi::Select select(dc.get(), bitmap);
