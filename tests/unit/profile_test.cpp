@@ -24,8 +24,8 @@ TEST(ProfileText, KeepsTheEncodingAndLineEndsOfAFileItEdits) {
 
 TEST(ProfileText, OddInputIsHarmless) {
   // A lone trailing byte of UTF-16, a lone surrogate, brackets without a name.
-  auto text =
-      k8::ProfileText::parse(std::string("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x00\xD8\n\0[\0]\0x", 25));
+  static const char kBytes[] = "\xFF\xFE[\0A\0]\0\n\0k\0=\0\x00\xD8\n\0[\0]\0x";
+  auto text = k8::ProfileText::parse(std::string(kBytes, sizeof kBytes - 1));
   // Kept as the one UTF-16 unit where wchar_t is UTF-16, as the Win32 functions keep it.
   EXPECT_EQ(text.read(L"A", L"k", 16), sizeof(wchar_t) == 2 ? L"\xD800" : L"\uFFFD");
   wchar_t names[8];
