@@ -118,7 +118,11 @@ tray_click() {
   eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
   xdotool mousemove $((x + 13)) $((y + h - 20))
   sleep 0.3  # a press right after a pointer jump can reach Wine before the motion
-  if [[ ${1:-left} == right ]]; then xdotool click 3; else xdotool click 1; fi
+  case ${1:-left} in
+    right) xdotool click 3 ;;
+    double) xdotool click --repeat 2 --delay 80 1 ;;
+    *) xdotool click 1 ;;
+  esac
 }
 
 # The icon is there when its square shows more than a flat colour.

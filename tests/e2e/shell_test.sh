@@ -58,6 +58,14 @@ check "shown again" wait_for "main window" main_window
 send_keys "$(main_window)" alt+F4
 check "Alt+F4 hides the window" wait_for "hidden" no_main_window
 check "still running after hiding" running
+mark=$(journal_lines)
+tray_click double
+check "a double click shows the window" wait_for "main window" main_window
+sleep 0.5
+check "a double click opens it once" \
+  test "$(journal_after "$mark" | grep -c $'^window\tshown$')" -eq 1
+send_keys "$(main_window)" Escape
+wait_for "hidden" no_main_window >/dev/null
 
 # -- input reports through the reader thread ------------------------------------------------
 k8sim report 7 2
