@@ -3,6 +3,7 @@
 #include "app/main_window_pages_win32.h"
 
 #include "app/main_dialog_win32.h"
+#include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 
 namespace k8 {
@@ -63,7 +64,7 @@ class BackBufferPages : public MainWindowPages {
 }  // namespace
 
 std::unique_ptr<MainWindowPages> createMainWindowPages(CPexonDlg& window) {
-  return std::make_unique<BackBufferPages>(window);
+  return createSkinnedPages(window);
 }
 
 }  // namespace k8

@@ -103,6 +103,8 @@ class StartHidden {
     --remaining_;
     return true;
   }
+  // The user opens the window: no later frame paint hides it.
+  void disarm() { remaining_ = 0; }
 
  private:
   int remaining_ = 2;

@@ -21,6 +21,16 @@ class ImageLibrary {
   static bool running();
 };
 
+// Counts as a live image for its lifetime: a window that draws skin images often holds one so
+// that GDI+ is not started and shut down around every single draw.
+class ImageLibraryHold {
+ public:
+  ImageLibraryHold() { ImageLibrary::acquire(); }
+  ~ImageLibraryHold() { ImageLibrary::release(); }
+  ImageLibraryHold(const ImageLibraryHold&) = delete;
+  ImageLibraryHold& operator=(const ImageLibraryHold&) = delete;
+};
+
 // One decoded image; counts towards the ImageLibrary while it lives.
 class SkinImage {
  public:

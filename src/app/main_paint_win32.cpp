@@ -1,0 +1,155 @@
+// The main window's messages for drawing and input: everything draws into the back buffer and
+// reaches the screen in one copy (present).
+#include <windowsx.h>
+
+#include "app/main_dialog_win32.h"
+#include "app/skinned_pages_win32.h"
+#include "device/hot_plug.h"
+#include "pages/control_colours.h"
+
+namespace k8 {
+
+const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
+    {WM_ERASEBKGND, kAny, kAny, &SkinnedPages::onEraseBackground},
+    {WM_PAINT, kAny, kAny, &SkinnedPages::onPaint},
+    {WM_NCPAINT, kAny, kAny, &SkinnedPages::onFramePaint},
+    {WM_LBUTTONDOWN, kAny, kAny, &SkinnedPages::onLButtonDown},
+    {WM_MOUSEMOVE, kAny, kAny, &SkinnedPages::onMouseMove},
+    {WM_MOUSEHOVER, kAny, kAny, &SkinnedPages::onMouseHover},
+    {WM_CTLCOLORSTATIC, kAny, kAny, &SkinnedPages::onCtlColorStatic},
+    {WM_CTLCOLOREDIT, kAny, kAny, &SkinnedPages::onCtlColorEdit},
+    {WM_CTLCOLORLISTBOX, kAny, kAny, &SkinnedPages::onCtlColorListBox},
+};
+
+namespace {
+
+PageTexts pageTexts(const UiStrings& ui) {
+  PageTexts t;
+  t.keyDefault = ui.keyDefaults;
+  t.systemDefault = ui.systemDefaults;
+  t.newMacro = ui.newMacro;
+  t.deleteMacro = ui.deleteMacro;
+  t.confirmMacro = ui.confirm;
+  return t;
+}
+
+Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+int MainBasicPage::dpiScaleLength() const {
+  const auto type = window_.deviceState().sensorType;
+  return type == 1 || type == 2 || type == 3 ? 8 : 12;
+}
+
+std::wstring MainBasicPage::boxCaption(int box) const {
+  if (box < 1 || box > kFunctionBoxes) return {};
+  return captions_.captions().mode(window_.settings().working.editMode)[box - 1];
+}
+
+SkinnedPages::SkinnedPages(CPexonDlg& window)
+    : window_(window),
+      strIni_(window.paths().strIni),
+      captions_(strIni_, window.language()),
+      texts_(pageTexts(window.strings())),
+      canvas_(window.hwnd(), window.skinFolder()),
+      controls_(window.hwnd()),
+      basic_(texts_, window, captions_),
+      advanced_(texts_),
+      main_(canvas_, controls_, *this, basic_, advanced_) {
+  const auto colour = window.textColor();
+  canvas_.setBitmap(window.backBuffer());
+  canvas_.setFonts(window.normalFont(), window.boldFont());
+  canvas_.setTextColour(RGB(colour[0], colour[1], colour[2]));
+  controls_.setFont(window.normalFont());
+  main_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
+  captions_.load();
+}
+
+void SkinnedPages::showBasicPage() {
+  if (!basicShown_) {
+    basicShown_ = true;
+    // The first visit of the Basic page reads the sensor settings and writes them back.
+    exchangeSensorSettings(window_.link(), window_.deviceState(), window_.pause());
+    captions_.applyFirstRunDefaults(window_.settings().firstRunFlag);
+  }
+  main_.showPage(Page::Basic);
+}
+
+void SkinnedPages::beforeShow() {
+  // From here on the user shows the window; the start-up frame paints are over.
+  startHidden_.disarm();
+  if (main_.currentPage() == Page::None) {
+    showBasicPage();
+  } else if (cancelPending_) {
+    cancelPending_ = false;
+    captions_.load();
+    main_.redrawPage();
+  }
+}
+
+bool SkinnedPages::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  if (message == WM_PAINT && IsIconic(window_.hwnd())) return false;
+  return dispatchMessage(*this, std::span<const MessageRow<SkinnedPages>>(kMessageTable), message,
+                         wParam, lParam, result);
+}
+
+INT_PTR SkinnedPages::onEraseBackground(WPARAM wParam, LPARAM) {
+  canvas_.presentTo(reinterpret_cast<HDC>(wParam));
+  return setDialogResult(window_.hwnd(), TRUE);
+}
+
+INT_PTR SkinnedPages::onPaint(WPARAM, LPARAM) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_.hwnd(), &ps);
+  canvas_.presentTo(dc);
+  EndPaint(window_.hwnd(), &ps);
+  return TRUE;
+}
+
+INT_PTR SkinnedPages::onFramePaint(WPARAM, LPARAM) {
+  if (startHidden_.hideOnFramePaint()) ShowWindow(window_.hwnd(), SW_HIDE);
+  return FALSE;  // the default handling follows
+}
+
+INT_PTR SkinnedPages::onLButtonDown(WPARAM, LPARAM lParam) {
+  main_.click(pointOf(lParam));
+  return TRUE;
+}
+
+INT_PTR SkinnedPages::onMouseMove(WPARAM, LPARAM lParam) {
+  main_.mouseMove(pointOf(lParam));
+  return TRUE;
+}
+
+INT_PTR SkinnedPages::onMouseHover(WPARAM, LPARAM lParam) {
+  main_.mouseHover(pointOf(lParam));
+  return TRUE;
+}
+
+INT_PTR SkinnedPages::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
+  const auto colour = window_.textColor();
+  const auto& rgb = window_.settings().working.dpiColor;
+  std::array<Colour, 4> stages;
+  for (std::size_t s = 0; s < stages.size(); ++s)
+    stages[s] = {rgb[3 * s], rgb[3 * s + 1], rgb[3 * s + 2]};
+  const auto rule = mainWindowColours(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)),
+                                      {colour[0], colour[1], colour[2]}, stages);
+  if (!rule) return FALSE;
+  return reinterpret_cast<INT_PTR>(
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, window_.normalFont(), brushes_));
+}
+
+INT_PTR SkinnedPages::onCtlColorStatic(WPARAM w, LPARAM l) {
+  return ctlColor(ChildKind::Static, w, l);
+}
+INT_PTR SkinnedPages::onCtlColorEdit(WPARAM w, LPARAM l) { return ctlColor(ChildKind::Edit, w, l); }
+INT_PTR SkinnedPages::onCtlColorListBox(WPARAM w, LPARAM l) {
+  return ctlColor(ChildKind::ListBox, w, l);
+}
+
+std::unique_ptr<MainWindowPages> createSkinnedPages(CPexonDlg& window) {
+  return std::make_unique<SkinnedPages>(window);
+}
+
+}  // namespace k8

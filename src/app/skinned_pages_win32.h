@@ -1,0 +1,95 @@
+#pragma once
+// The main window's painting, click dispatch and hover: the portable MainWindow rules over the
+// window's back buffer (SkinCanvas) and child windows (ChildControls). Split by concern:
+//   main_paint_win32.cpp     messages: erase, paint, frame paint, mouse, control colours
+//   main_actions_win32.cpp   what the common buttons do: Apply, Cancel, skins, hide, close, drag
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/main_window_pages_win32.h"
+#include "app/message_table_win32.h"
+#include "i18n/captions.h"
+#include "pages/child_controls_win32.h"
+#include "pages/main_window.h"
+#include "pages/pages.h"
+#include "platform/profile_win32.h"
+#include "skin/brush_cache_win32.h"
+#include "skin/skin_canvas_win32.h"
+#include "skin/skin_image_win32.h"
+
+namespace k8 {
+
+class CPexonDlg;
+
+// The Basic page as far as the frame needs it: captions of the shown key mode, DPI scale length.
+class MainBasicPage : public BasicPage {
+ public:
+  MainBasicPage(const PageTexts& texts, CPexonDlg& window, const CaptionStore& captions)
+      : BasicPage(texts), window_(window), captions_(captions) {}
+  int dpiScaleLength() const override;
+  std::wstring boxCaption(int box) const override;
+
+ private:
+  CPexonDlg& window_;
+  const CaptionStore& captions_;
+};
+
+class SkinnedPages final : public MainWindowPages, private MainWindowHost {
+ public:
+  explicit SkinnedPages(CPexonDlg& window);
+
+  void showBasicPage() override;
+  void beforeShow() override;
+  bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+  // For the page code and the benchmark.
+  MainWindow& mainWindow() { return main_; }
+  SkinCanvas& canvas() { return canvas_; }
+
+ private:
+  // main_actions_win32.cpp
+  bool mousePresent() const override;
+  void applyAndCommit() override;
+  void revertAndMarkCancel() override;
+  void hideWindow() override;
+  bool runSkinsDialog() override;
+  void bringToFront() override;
+  void closeProgram() override;
+  void startDrag(Point p) override;
+  void trackHover() override;
+
+  // main_paint_win32.cpp
+  INT_PTR onEraseBackground(WPARAM, LPARAM);
+  INT_PTR onPaint(WPARAM, LPARAM);
+  INT_PTR onFramePaint(WPARAM, LPARAM);
+  INT_PTR onLButtonDown(WPARAM, LPARAM);
+  INT_PTR onMouseMove(WPARAM, LPARAM);
+  INT_PTR onMouseHover(WPARAM, LPARAM);
+  INT_PTR onCtlColorStatic(WPARAM, LPARAM);
+  INT_PTR onCtlColorEdit(WPARAM, LPARAM);
+  INT_PTR onCtlColorListBox(WPARAM, LPARAM);
+  INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
+
+  static const MessageRow<SkinnedPages> kMessageTable[];
+
+  ImageLibraryHold images_;  // GDI+ stays up while the window can draw
+  CPexonDlg& window_;
+  Win32Profile strIni_;
+  CaptionStore captions_;
+  PageTexts texts_;
+  SkinCanvas canvas_;
+  ChildControls controls_;
+  MainBasicPage basic_;
+  AdvancedPage advanced_;
+  MainWindow main_;
+  BrushCache brushes_;
+  StartHidden startHidden_;
+  bool basicShown_ = false;
+  bool cancelPending_ = false;
+};
+
+std::unique_ptr<MainWindowPages> createSkinnedPages(CPexonDlg& window);
+
+}  // namespace k8
