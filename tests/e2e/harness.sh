@@ -79,12 +79,20 @@ e2e_stop() {
 
 # e2e_program FOLDER [PLUGGED SENSOR]: a fresh copy of the program folder, then its start.
 e2e_program() {
+  e2e_prepare "$@"
+  e2e_launch
+}
+
+e2e_prepare() {
   E2E_APP=$E2E_DIR/app
   rm -rf "$E2E_APP"
   cp -r "$1" "$E2E_APP"
   printf '[Mouse]\r\nPlugged=%s\r\nSensorType=%s\r\n' "${2:-1}" "${3:-0}" >"$E2E_APP/sim-mouse.ini"
   E2E_JOURNAL=$E2E_APP/sim-journal.log
   E2E_WIRE=$E2E_APP/sim-wire.log
+}
+
+e2e_launch() {
   (cd "$E2E_APP" && exec wine QTV-K8GamingMouse-sim.exe </dev/null >>"$E2E_DIR/run.log" 2>&1) &
   E2E_PROGRAM=$!
 }
@@ -144,7 +152,8 @@ send_keys() {  # send_keys WINDOW KEYS... through XTEST, with the window focused
   xdotool key --delay 40 "$@"
 }
 
-popup_menu() {
+# A small visible window of the program: its menu or a message box.
+popup_window() {
   local id
   for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
     main_window | grep -qx "$id" || { echo "$id"; return 0; }

@@ -105,7 +105,7 @@ check "plug again: sensor settings pair" sensor_pair_with_bit6
 menu=''
 for try in 1 2 3; do
   tray_click right
-  menu=$(E2E_TIMEOUT=3 wait_for "menu" popup_menu && popup_menu) && break
+  menu=$(E2E_TIMEOUT=3 wait_for "menu" popup_window && popup_window) && break
 done
 if [[ -n $menu ]]; then
   send_keys "$menu" Down Return
@@ -118,6 +118,20 @@ if ! running; then wait "$E2E_PROGRAM"; code=$?; fi
 check "Exit ends the process with 0" test "$code" -eq 0
 check "journal records the exit" journal_has $'exit\t0'
 check "the icon is gone" wait_for "no icon" no_tray_icon
+
+# -- a message box at start (no config.bin) waits for the user, then the program runs on -------
+e2e_prepare "$sim" 1 0
+rm "$E2E_APP/config.bin"
+e2e_launch
+check "missing config.bin: message box" wait_for "message box" \
+  journal_has $'messagebox\tQTV-K8GamingMouse-sim\tConfig file is not exist.'
+box=$(E2E_TIMEOUT=10 wait_for "box window" popup_window && popup_window)
+[[ -n $box ]] && send_keys "$box" Return
+no_popup() { ! popup_window >/dev/null; }
+check "Enter closes the box" wait_for "box closed" no_popup
+check "the program runs on after the box" running
+tray_click left
+check "and its window opens" wait_for "main window" main_window
 
 echo "e2e shell: $((SECONDS - started)) s"
 ((E2E_FAILED == 0))
