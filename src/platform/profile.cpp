@@ -331,48 +331,82 @@ std::size_t fillSectionNames(const std::vector<std::wstring_view>& names, wchar_
 
 // --- PortableProfile -------------------------------------------------------------------------
 
-namespace {
-
-std::optional<ProfileText> load(const std::filesystem::path& file) {
-  auto bytes = readBytes(file);
-  if (!bytes) return std::nullopt;
-  return ProfileText::parse(*bytes);
+PortableProfile::PortableProfile(std::filesystem::path file) : path_(std::move(file)) {}
+PortableProfile::~PortableProfile() = default;
+PortableProfile::PortableProfile(const PortableProfile& other) : path_(other.path_) {}
+PortableProfile& PortableProfile::operator=(const PortableProfile& other) {
+  if (this != &other) {
+    path_ = other.path_;
+    cache_.reset();
+  }
+  return *this;
 }
 
-}  // namespace
+ProfileText* PortableProfile::current() const {
+  std::error_code ec;
+  const auto stamp = std::filesystem::last_write_time(path_, ec);
+  if (ec) {
+    cache_.reset();
+    return nullptr;
+  }
+  const auto size = std::filesystem::file_size(path_, ec);
+  if (!ec && cache_ && stamp == stamp_ && size == size_) return cache_.get();
+  cache_.reset();
+  auto bytes = readBytes(path_);
+  if (!bytes) return nullptr;
+  cache_ = std::make_unique<ProfileText>(ProfileText::parse(*bytes));
+  stamp_ = stamp;
+  size_ = bytes->size();
+  return cache_.get();
+}
+
+template <class Edit>
+bool PortableProfile::change(Edit edit, bool createMissing) {
+  ProfileText* text = current();
+  const bool missing = text == nullptr;
+  if (missing) {
+    if (!createMissing) return true;
+    if (exists()) return false;  // there but unreadable
+    cache_ = std::make_unique<ProfileText>();
+    text = cache_.get();
+  }
+  if (!edit(*text) && !missing) return true;
+  const std::string bytes = text->serialize();
+  if (!replaceFile(path_, bytes)) {
+    cache_.reset();  // the file is what it was: read it again next time
+    return false;
+  }
+  std::error_code ec;
+  stamp_ = std::filesystem::last_write_time(path_, ec);
+  if (ec) {
+    cache_.reset();
+    return true;
+  }
+  size_ = bytes.size();
+  return true;
+}
 
 std::wstring PortableProfile::readString(std::wstring_view section, std::wstring_view key,
                                          std::size_t bufferSize) const {
-  const auto text = load(path_);
+  const ProfileText* text = current();
   return text ? text->read(section, key, bufferSize) : std::wstring();
 }
 
 bool PortableProfile::writeString(std::wstring_view section, std::wstring_view key,
                                   std::wstring_view value) {
-  auto text = load(path_);
-  if (!text) {
-    std::error_code ec;
-    if (std::filesystem::exists(path_, ec)) return false;  // there but unreadable
-    text.emplace();
-  }
-  if (!text->write(section, key, value) && exists()) return true;
-  return replaceFile(path_, text->serialize());
+  return change([&](ProfileText& text) { return text.write(section, key, value); }, true);
 }
 
 bool PortableProfile::deleteKey(std::wstring_view section, std::wstring_view key) {
-  auto text = load(path_);
-  if (!text) return true;
-  return !text->removeKey(section, key) || replaceFile(path_, text->serialize());
+  return change([&](ProfileText& text) { return text.removeKey(section, key); }, false);
 }
 
 bool PortableProfile::deleteSection(std::wstring_view section) {
-  auto text = load(path_);
-  if (!text) return true;
-  return !text->removeSection(section) || replaceFile(path_, text->serialize());
+  return change([&](ProfileText& text) { return text.removeSection(section); }, false);
 }
 
 std::size_t PortableProfile::sectionNames(wchar_t* buffer, std::size_t size) const {
-  const auto text = load(path_);
+  const ProfileText* text = current();
   return text ? text->sectionNames(buffer, size) : fillSectionNames({}, buffer, size);
 }
 

@@ -12,6 +12,7 @@
 // text survives (the Win32 functions would otherwise write the ANSI code page).
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -48,12 +49,19 @@ class ProfileFile {
   virtual const std::filesystem::path& path() const = 0;
 };
 
+class ProfileText;
+
 // The same semantics in portable C++. Reads UTF-16LE (BOM FF FE), UTF-8 with or without BOM,
 // and falls back to Latin-1 for bytes that are not UTF-8; writes a file back in the encoding it
-// was read in. Every change replaces the file in one step (temporary file, then rename).
+// was read in. Every change replaces the file in one step (temporary file, then rename). The
+// parsed file is kept until the file's time or size changes, so a macro's hundred reads parse
+// it once.
 class PortableProfile final : public ProfileFile {
  public:
-  explicit PortableProfile(std::filesystem::path file) : path_(std::move(file)) {}
+  explicit PortableProfile(std::filesystem::path file);
+  ~PortableProfile() override;
+  PortableProfile(const PortableProfile& other);
+  PortableProfile& operator=(const PortableProfile& other);
 
   std::wstring readString(std::wstring_view section, std::wstring_view key,
                           std::size_t bufferSize = kProfileValueLimit) const override;
@@ -66,7 +74,16 @@ class PortableProfile final : public ProfileFile {
   const std::filesystem::path& path() const override { return path_; }
 
  private:
+  // The file as it is now (parsed again only when it changed); nullptr when it cannot be read.
+  ProfileText* current() const;
+  // Applies `edit` to the file's text and stores the file when the text changed.
+  template <class Edit>
+  bool change(Edit edit, bool createMissing);
+
   std::filesystem::path path_;
+  mutable std::unique_ptr<ProfileText> cache_;
+  mutable std::filesystem::file_time_type stamp_{};
+  mutable std::uintmax_t size_ = 0;
 };
 
 // The platform's backend: the Win32 functions on Windows (defined in profile_win32.cpp, part of
