@@ -343,20 +343,15 @@ PortableProfile& PortableProfile::operator=(const PortableProfile& other) {
 }
 
 ProfileText* PortableProfile::current() const {
-  std::error_code ec;
-  const auto stamp = std::filesystem::last_write_time(path_, ec);
-  if (ec) {
+  auto bytes = readBytes(path_);
+  if (!bytes) {
     cache_.reset();
     return nullptr;
   }
-  const auto size = std::filesystem::file_size(path_, ec);
-  if (!ec && cache_ && stamp == stamp_ && size == size_) return cache_.get();
-  cache_.reset();
-  auto bytes = readBytes(path_);
-  if (!bytes) return nullptr;
-  cache_ = std::make_unique<ProfileText>(ProfileText::parse(*bytes));
-  stamp_ = stamp;
-  size_ = bytes->size();
+  if (!cache_ || *bytes != cachedBytes_) {
+    cache_ = std::make_unique<ProfileText>(ProfileText::parse(*bytes));
+    cachedBytes_ = std::move(*bytes);
+  }
   return cache_.get();
 }
 
@@ -371,18 +366,12 @@ bool PortableProfile::change(Edit edit, bool createMissing) {
     text = cache_.get();
   }
   if (!edit(*text) && !missing) return true;
-  const std::string bytes = text->serialize();
+  std::string bytes = text->serialize();
   if (!replaceFile(path_, bytes)) {
     cache_.reset();  // the file is what it was: read it again next time
     return false;
   }
-  std::error_code ec;
-  stamp_ = std::filesystem::last_write_time(path_, ec);
-  if (ec) {
-    cache_.reset();
-    return true;
-  }
-  size_ = bytes.size();
+  cachedBytes_ = std::move(bytes);
   return true;
 }
 

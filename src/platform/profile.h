@@ -54,8 +54,8 @@ class ProfileText;
 // The same semantics in portable C++. Reads UTF-16LE (BOM FF FE), UTF-8 with or without BOM,
 // and falls back to Latin-1 for bytes that are not UTF-8; writes a file back in the encoding it
 // was read in. Every change replaces the file in one step (temporary file, then rename). The
-// parsed file is kept until the file's time or size changes, so a macro's hundred reads parse
-// it once.
+// parsed file is kept while the file's bytes stay the same, so a macro's hundred reads parse it
+// once.
 class PortableProfile final : public ProfileFile {
  public:
   explicit PortableProfile(std::filesystem::path file);
@@ -82,8 +82,7 @@ class PortableProfile final : public ProfileFile {
 
   std::filesystem::path path_;
   mutable std::unique_ptr<ProfileText> cache_;
-  mutable std::filesystem::file_time_type stamp_{};
-  mutable std::uintmax_t size_ = 0;
+  mutable std::string cachedBytes_;  // the file's bytes that cache_ was parsed from
 };
 
 // The platform's backend: the Win32 functions on Windows (defined in profile_win32.cpp, part of
