@@ -6,7 +6,9 @@
 #include "app/journal.h"
 #include "app/png_bitmap_win32.h"
 #include "app/resource_ids.h"
+#include "i18n/str_ini.h"
 #include "i18n/ui_fonts.h"
+#include "platform/profile_win32.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
 
@@ -151,28 +153,16 @@ bool CPexonDlg::initialiseAfterDiscovery() {
   return true;
 }
 
-namespace {
-
-std::wstring profileString(const std::filesystem::path& file, const wchar_t* section,
-                           const wchar_t* key) {
-  std::wstring value(1024, L'\0');
-  const DWORD n = GetPrivateProfileStringW(section, key, L"", value.data(), 1024, file.c_str());
-  value.resize(n);
-  return value;
-}
-
-}  // namespace
-
 void CPexonDlg::loadLanguageAndSkin() {
-  languageCode_ = profileString(paths_.strIni, L"Skins", L"Lan");
+  strIni_ = std::make_unique<Win32Profile>(paths_.strIni);
+  languageCode_ = readLanguageCode(*strIni_);
   language_ = languageFromCode(languageCode_);
   strings_ = uiStringsFor(language_);
-  skinName_ = profileString(paths_.strIni, L"Skins", L"Path");
-  const wchar_t* colourKeys[] = {L"RColor", L"GColor", L"BColor"};
-  for (int i = 0; i < 3; ++i) {
-    textColor_[i] = static_cast<std::uint8_t>(
-        GetPrivateProfileIntW(L"Skins", colourKeys[i], textColor_[i], paths_.strIni.c_str()));
-  }
+  captions_ = std::make_unique<CaptionStore>(*strIni_, language_);
+  captions_->load();
+  const SkinKeys skin = readSkinKeys(*strIni_);
+  skinName_ = skin.skinName;
+  textColor_ = skin.textColor;
   skinFolder_ = (paths_.skins / skinName_).wstring();
   backBuffer_.reset(loadPngBitmap(skinFolder_ + L"/main.png", backBufferSize_));
   SetWindowPos(hwnd_, nullptr, 0, 0, backBufferSize_.cx, backBufferSize_.cy,

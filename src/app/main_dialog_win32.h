@@ -27,9 +27,11 @@
 #include "device/commands.h"
 #include "device/device_link.h"
 #include "device/input_reader.h"
+#include "i18n/captions.h"
 #include "i18n/language.h"
 #include "i18n/ui_strings.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "settings/mouse_settings.h"
 
 namespace k8 {
@@ -65,6 +67,8 @@ class CPexonDlg {
   const std::wstring& languageCode() const { return languageCode_; }
   Language language() const { return language_; }
   const UiStrings& strings() const { return strings_; }
+  ProfileFile& strIni() { return *strIni_; }
+  CaptionStore& captions() { return *captions_; }
   const std::wstring& skinFolder() const { return skinFolder_; }
   const std::wstring& skinName() const { return skinName_; }
   std::array<std::uint8_t, 3> textColor() const { return textColor_; }
@@ -128,6 +132,8 @@ class CPexonDlg {
   std::wstring languageCode_;
   Language language_ = Language::English;
   UiStrings strings_;
+  std::unique_ptr<ProfileFile> strIni_;
+  std::unique_ptr<CaptionStore> captions_;
   std::wstring skinName_, skinFolder_;
   std::array<std::uint8_t, 3> textColor_{0, 255, 0};
   UniqueBitmap backBuffer_;

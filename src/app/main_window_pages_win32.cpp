@@ -29,6 +29,7 @@ class BackBufferPages : public MainWindowPages {
     basicShown_ = true;
     // The first visit of the Basic page reads the sensor settings and writes them back.
     exchangeSensorSettings(window_.link(), window_.deviceState(), window_.pause());
+    window_.captions().applyFirstRunDefaults(window_.settings().firstRunFlag);
   }
 
   void beforeShow() override { showBasicPage(); }

@@ -152,6 +152,18 @@ send_keys() {  # send_keys WINDOW KEYS... through XTEST, with the window focused
   xdotool key --delay 40 "$@"
 }
 
+# press_until KEYS CONDITION: sends the keys to the main window until CONDITION holds (two
+# tries: without a window manager, X focus right after a tray click sometimes drops the first
+# key before Wine sees it).
+press_until() {
+  local keys=$1 condition=$2 try
+  for try in 1 2; do
+    send_keys "$(main_window)" $keys
+    E2E_TIMEOUT=5 wait_for "$condition" "$condition" && return 0
+  done
+  return 1
+}
+
 # A small visible window of the program: its menu or a message box.
 popup_window() {
   local id

@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# The main window under Wine: both pages in both skins, hover of the push buttons, minimise,
+# dragging, Apply and OK against the simulated mouse, Cancel and Close.
+#   tests/e2e/skin_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/harness.sh"
+sim=$(cd "$1" && pwd)
+mkdir -p "$2"
+work=$(cd "$2" && pwd)
+k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+shots=$work/screenshots
+mkdir -p "$shots"
+E2E_FAILED=0
+
+trap e2e_stop EXIT
+e2e_start "$work/session" "$work/prefix-template" || exit 1
+
+# Client origin of the main window on the screen: with unmanaged windows the X window is the
+# whole borderless window.
+origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'
+}
+move_to() {  # move_to WINDOW X Y (client coordinates)
+  local ox oy
+  read -r ox oy < <(origin "$1")
+  xdotool mousemove $((ox + $2)) $((oy + $3))
+}
+click_at() {
+  move_to "$@"
+  sleep 0.3
+  xdotool click 1
+}
+shot() { import -window "$1" "$2" 2>/dev/null; }
+pixel() { "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+# The bounding box "X0 Y0 X1 Y1" (exclusive) of the pixels that differ between two shots, or
+# "none".
+diff_box() {
+  local g
+  g=$("$CONVERT" "$1" "$2" -compose difference -composite -threshold 0 -trim \
+    -format '%w %h %X %Y' info: 2>/dev/null)
+  read -r w h x y <<<"${g//+/}"
+  if [[ $w -le 1 && $h -le 1 ]] && [[ $("$CONVERT" "$1" "$2" -compose difference -composite \
+    -format '%[fx:maxima.r+maxima.g+maxima.b]' info:) == 0 ]]; then
+    echo none
+  else
+    echo "$x $y $((x + w)) $((y + h))"
+  fi
+}
+inside() {  # inside "X0 Y0 X1 Y1" L T R B
+  local x0 y0 x1 y1
+  read -r x0 y0 x1 y1 <<<"$1"
+  ((x0 >= $2 && y0 >= $3 && x1 <= $4 && y1 <= $5))
+}
+changed() { [[ $(pixel "$1" "$3" "$4") != $(pixel "$2" "$3" "$4") ]]; }
+same() { [[ $(pixel "$1" "$3" "$4") == $(pixel "$2" "$3" "$4") ]]; }
+set_skin() {  # str.ini is UTF-16: edit it as UTF-8 and write it back with its BOM
+  iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | sed "s/^Path=.*/Path=$1\r/" |
+    iconv -f UTF-8 -t UTF-16 >"$E2E_APP/str.ini.new" && mv "$E2E_APP/str.ini.new" "$E2E_APP/str.ini"
+}
+open_window() {
+  tray_click left
+  wait_for "main window" main_window && main_window
+}
+has_main_window() { main_window >/dev/null; }
+wire_lines() { wc -l <"$E2E_WIRE" 2>/dev/null || echo 0; }
+first_byte() { od -An -tu1 -N1 "$E2E_APP/config.bin" | tr -d ' '; }
+config_saved() { [[ $(first_byte) == 1 ]]; }
+
+for skin in Default Frost; do
+  e2e_prepare "$sim" 1 0
+  set_skin "$skin"
+  e2e_launch
+  wait_for "tray icon" tray_icon_drawn || e2e_fail "$skin: no icon"
+  win=$(open_window) || { e2e_fail "$skin: the window did not open"; continue; }
+  move_to "$win" 400 40
+  sleep 0.5
+  shot "$win" "$shots/$skin-basic.png"
+  check "$skin: the Basic page fills the window" \
+    test "$("$CONVERT" "$shots/$skin-basic.png" -format %k info:)" -gt 500
+
+  # Hover: OK, then Cancel. Only those two buttons change.
+  move_to "$win" 600 633
+  sleep 0.6
+  shot "$win" "$shots/$skin-hover-ok.png"
+  box=$(diff_box "$shots/$skin-basic.png" "$shots/$skin-hover-ok.png")
+  check "$skin: hovering OK changes OK ($box)" inside "$box" 562 623 667 644
+  check "$skin: hovering OK changes something" test "$box" != none
+  move_to "$win" 820 633
+  sleep 0.6
+  shot "$win" "$shots/$skin-hover-cancel.png"
+  box=$(diff_box "$shots/$skin-hover-ok.png" "$shots/$skin-hover-cancel.png")
+  check "$skin: OK to Cancel changes only OK and Cancel ($box)" inside "$box" 562 623 875 644
+  check "$skin: Cancel shows its over image" changed "$shots/$skin-basic.png" \
+    "$shots/$skin-hover-cancel.png" 800 633
+  check "$skin: OK is normal again" same "$shots/$skin-basic.png" "$shots/$skin-hover-cancel.png" \
+    600 633
+  check "$skin: Apply never changed" same "$shots/$skin-basic.png" "$shots/$skin-hover-cancel.png" \
+    700 633
+  move_to "$win" 400 40
+  sleep 0.4
+
+  # The Advanced page, and the Basic tab of the shown page changes nothing.
+  click_at "$win" 80 70
+  move_to "$win" 400 40
+  sleep 0.6
+  shot "$win" "$shots/$skin-advanced.png"
+  check "$skin: the Advanced tab shows another page" test \
+    "$(diff_box "$shots/$skin-basic.png" "$shots/$skin-advanced.png")" != none
+  click_at "$win" 80 70
+  move_to "$win" 400 40
+  sleep 0.6
+  shot "$win" "$shots/$skin-advanced-again.png"
+  check "$skin: a click on the shown page's tab redraws nothing" test \
+    "$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-advanced-again.png")" = none
+
+  if [[ $skin == Default ]]; then
+    # Drag on empty background moves the window.
+    read -r x0 y0 < <(origin "$win")
+    move_to "$win" 400 40
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mousemove_relative -- 40 30
+    sleep 0.2
+    xdotool mousemove_relative -- 20 10
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.5
+    read -r x1 y1 < <(origin "$win")
+    check "a drag on the background moves the window ($x0,$y0 -> $x1,$y1)" \
+      test $((x1 - x0)) -eq 60 -a $((y1 - y0)) -eq 40
+
+    # Apply writes the whole Apply sequence and config.bin with first byte 1; the window stays.
+    check "config.bin starts with 0" test "$(first_byte)" = 0
+    click_at "$win" 700 633
+    check "Apply saves config.bin with first byte 1" wait_for "config.bin saved" config_saved
+    cp "$E2E_APP/config.bin" "$work/applied.bin"
+    (cd "$work" && wine "$k8ctl_exe" apply --simulate --sensor-type 0 --trace expected-wire.log \
+      applied.bin </dev/null >>"$E2E_DIR/run.log" 2>&1)
+    check "Apply: the wire log is the full Apply sequence" \
+      diff <(tr -d '\r' <"$work/expected-wire.log") <(tr -d '\r' <"$E2E_WIRE")
+    check "Apply keeps the window" has_main_window
+
+    # OK: the sequence again, then the window hides.
+    before=$(wire_lines)
+    click_at "$win" 600 633
+    check "OK hides the window" wait_for "hidden" no_main_window
+    check "OK sends the Apply sequence again" \
+      test $(($(wire_lines) - before)) -eq $(($(wc -l <"$work/expected-wire.log") - 3))
+
+    # Cancel hides and sends nothing.
+    win=$(open_window) || e2e_fail "window after OK"
+    before=$(wire_lines)
+    cp "$E2E_APP/config.bin" "$work/before-cancel.bin"
+    click_at "$win" 820 633
+    check "Cancel hides the window" wait_for "hidden" no_main_window
+    check "Cancel sends nothing" test "$(wire_lines)" -eq "$before"
+    check "Cancel leaves config.bin" cmp -s "$work/before-cancel.bin" "$E2E_APP/config.bin"
+    win=$(open_window) || e2e_fail "window after Cancel"
+    move_to "$win" 400 40
+    sleep 0.6
+    shot "$win" "$shots/$skin-after-cancel.png"
+    check "after Cancel the page is drawn afresh" test \
+      "$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")" = none
+
+    # Minimise hides; the program stays.
+    click_at "$win" 830 10
+    check "Minimise hides the window" wait_for "hidden" no_main_window
+    check "Minimise keeps the program" running
+    win=$(open_window) || e2e_fail "window after Minimise"
+  fi
+
+  # Close ends the process with 0 and takes the icon away.
+  click_at "$win" 855 10
+  code=124
+  for _ in $(seq 100); do running || break; sleep 0.1; done
+  if ! running; then wait "$E2E_PROGRAM"; code=$?; fi
+  check "$skin: Close ends the process with 0" test "$code" -eq 0
+  check "$skin: the icon is gone" wait_for "no icon" no_tray_icon
+done
+
+echo "screenshots: $shots"
+exit "$E2E_FAILED"
