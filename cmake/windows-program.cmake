@@ -61,3 +61,9 @@ add_custom_target(sim-folder ALL
 add_test(NAME e2e_shell
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/shell_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e)
 set_tests_properties(e2e_shell PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The main window's drawing, hover and common buttons, in both skins.
+add_test(NAME e2e_skin
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/skin_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-skin
+          $<TARGET_FILE:k8ctl>)
+set_tests_properties(e2e_skin PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

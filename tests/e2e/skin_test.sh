@@ -58,9 +58,14 @@ set_skin() {  # str.ini is UTF-16: edit it as UTF-8 and write it back with its B
   iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | sed "s/^Path=.*/Path=$1\r/" |
     iconv -f UTF-8 -t UTF-16 >"$E2E_APP/str.ini.new" && mv "$E2E_APP/str.ini.new" "$E2E_APP/str.ini"
 }
-open_window() {
+open_window() {  # the pointer then rests on the window, so the icon's tooltip goes away
+  local id
   tray_click left
-  wait_for "main window" main_window && main_window
+  wait_for "main window" main_window || return 1
+  id=$(main_window)
+  move_to "$id" 400 40
+  sleep 0.5
+  echo "$id"
 }
 has_main_window() { main_window >/dev/null; }
 wire_lines() { wc -l <"$E2E_WIRE" 2>/dev/null || echo 0; }
