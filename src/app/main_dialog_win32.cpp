@@ -126,9 +126,8 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
 
   const bool found = link_.discover();
   if (!initialiseAfterDiscovery()) return TRUE;
-  if (found) {
-    pages_->showBasicPage();
-  } else {
+  if (link_.mousePresent()) pages_->showBasicPage();
+  if (!found) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
   }
   if (options_.windowReady) options_.windowReady(hwnd_);
