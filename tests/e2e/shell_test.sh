@@ -52,19 +52,20 @@ check "icon click shows the window" wait_for "main window" main_window
 mkdir -p "$work"
 window=$(main_window) && import -window "$window" "$work/main-window.png" 2>/dev/null
 check "Escape hides the window" press_until Escape no_main_window
+# Alt+F4 after Escape: without a window manager Wine never sees the Alt release once the
+# window is hidden, so keys sent to the window afterwards would arrive with Alt held.
+tray_click left
+check "shown again" wait_for "main window" main_window
+check "Alt+F4 hides the window" press_until alt+F4 no_main_window
+check "still running after hiding" running
+# The double click last: under Wine without a window manager, keys sent to the window right
+# after it were at times never seen. The window stays open; the unplug below hides it.
 mark=$(journal_lines)
 tray_click double
 check "a double click shows the window" wait_for "main window" main_window
 sleep 0.5
 check "a double click opens it once" \
   test "$(journal_after "$mark" | grep -c $'^window\tshown$')" -eq 1
-check "Escape hides it again" press_until Escape no_main_window
-# Alt+F4 last: without a window manager Wine never sees the Alt release once the window is
-# hidden, so keys sent afterwards would arrive with Alt held.
-tray_click left
-check "shown again" wait_for "main window" main_window
-check "Alt+F4 hides the window" press_until alt+F4 no_main_window
-check "still running after hiding" running
 
 # -- input reports through the reader thread ------------------------------------------------
 k8sim report 7 2
@@ -84,8 +85,7 @@ check "kind 6 and report id 5 give nothing" \
   test "$(journal_after "$mark")" = $'notice\tInfo\tSwitch to key matrix 2'
 
 # -- unplugging: warning, window hidden, clicks warn; plug again -----------------------------
-tray_click left
-wait_for "main window" main_window >/dev/null
+main_window >/dev/null || { tray_click left; wait_for "main window" main_window >/dev/null; }
 before=$(journal_count "$missing")
 k8sim unplug
 check "unplug: warning notice" test "$(journal_count "$missing")" -gt "$before"
