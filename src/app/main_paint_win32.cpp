@@ -16,6 +16,7 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_LBUTTONDOWN, kAny, kAny, &SkinnedPages::onLButtonDown},
     {WM_MOUSEMOVE, kAny, kAny, &SkinnedPages::onMouseMove},
     {WM_MOUSEHOVER, kAny, kAny, &SkinnedPages::onMouseHover},
+    {WM_MOUSELEAVE, kAny, kAny, &SkinnedPages::onMouseLeave},
     {WM_CTLCOLORSTATIC, kAny, kAny, &SkinnedPages::onCtlColorStatic},
     {WM_CTLCOLOREDIT, kAny, kAny, &SkinnedPages::onCtlColorEdit},
     {WM_CTLCOLORLISTBOX, kAny, kAny, &SkinnedPages::onCtlColorListBox},
@@ -125,6 +126,13 @@ INT_PTR SkinnedPages::onMouseMove(WPARAM, LPARAM lParam) {
 INT_PTR SkinnedPages::onMouseHover(WPARAM, LPARAM lParam) {
   main_.mouseHover(pointOf(lParam));
   return TRUE;
+}
+
+// A pointer that leaves the window straight from a control (Cancel lies on the bottom edge)
+// sends no move outside it: the leave notice puts the over images back to normal instead.
+INT_PTR SkinnedPages::onMouseLeave(WPARAM, LPARAM) {
+  main_.mouseMove({-1, -1});
+  return FALSE;  // the default handling follows
 }
 
 INT_PTR SkinnedPages::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {

@@ -67,6 +67,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
   INT_PTR onLButtonDown(WPARAM, LPARAM);
   INT_PTR onMouseMove(WPARAM, LPARAM);
   INT_PTR onMouseHover(WPARAM, LPARAM);
+  INT_PTR onMouseLeave(WPARAM, LPARAM);
   INT_PTR onCtlColorStatic(WPARAM, LPARAM);
   INT_PTR onCtlColorEdit(WPARAM, LPARAM);
   INT_PTR onCtlColorListBox(WPARAM, LPARAM);

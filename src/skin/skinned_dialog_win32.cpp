@@ -38,6 +38,7 @@ const SkinnedDialog::Row SkinnedDialog::kMessageTable[] = {
     {WM_ERASEBKGND, 0, -1, &SkinnedDialog::onEraseBackground},
     {WM_MOUSEMOVE, 0, -1, &SkinnedDialog::onMouseMove},
     {WM_MOUSEHOVER, 0, -1, &SkinnedDialog::onMouseHover},
+    {WM_MOUSELEAVE, 0, -1, &SkinnedDialog::onMouseLeave},
     {WM_LBUTTONDOWN, 0, -1, &SkinnedDialog::onLButtonDown},
     {WM_COMMAND, -1, LBN_SELCHANGE, &SkinnedDialog::onListSelection},
     {WM_COMMAND, -1, LBN_DBLCLK, &SkinnedDialog::onListSelection},
@@ -176,6 +177,12 @@ INT_PTR SkinnedDialog::onMouseHover(WPARAM, LPARAM lParam) {
   return TRUE;
 }
 
+// Leaving the dialog straight from the close button sends no move outside it.
+INT_PTR SkinnedDialog::onMouseLeave(WPARAM, LPARAM) {
+  frame_.mouseMove({-1, -1});
+  return FALSE;
+}
+
 INT_PTR SkinnedDialog::onLButtonDown(WPARAM, LPARAM lParam) {
   frame_.click(pointOf(lParam));
   return FALSE;  // default processing follows
@@ -237,7 +244,7 @@ void SkinnedDialog::showMessage(const std::wstring& text, const std::wstring& ca
 }
 
 void SkinnedDialog::trackHover() {
-  TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, hwnd_, 10};
+  TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, hwnd_, 10};
   TrackMouseEvent(&track);
 }
 

@@ -90,6 +90,7 @@ class SkinnedDialog : private FrameHost {
   INT_PTR onEraseBackground(WPARAM, LPARAM);
   INT_PTR onMouseMove(WPARAM, LPARAM);
   INT_PTR onMouseHover(WPARAM, LPARAM);
+  INT_PTR onMouseLeave(WPARAM, LPARAM);
   INT_PTR onLButtonDown(WPARAM, LPARAM);
   INT_PTR onListSelection(WPARAM, LPARAM);
   INT_PTR onMouseWheel(WPARAM, LPARAM);

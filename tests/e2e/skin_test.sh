@@ -102,6 +102,12 @@ for skin in Default Frost; do
     600 633
   check "$skin: Apply never changed" same "$shots/$skin-basic.png" "$shots/$skin-hover-cancel.png" \
     700 633
+  # Out of the window straight from Cancel (it lies on the bottom edge): Cancel goes normal.
+  move_to "$win" 820 700
+  sleep 0.6
+  shot "$win" "$shots/$skin-left.png"
+  check "$skin: leaving the window from Cancel puts it back" same "$shots/$skin-basic.png" \
+    "$shots/$skin-left.png" 800 633
   move_to "$win" 400 40
   sleep 0.4
 

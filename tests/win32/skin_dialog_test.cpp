@@ -122,6 +122,9 @@ TEST(SkinnedDialog, HoverImagesFollowTheFrameRules) {
     d.send(WM_MOUSEMOVE, 100, 60);
     EXPECT_EQ(d.at(kOk.x, kOk.y), kBlue);
     EXPECT_EQ(d.at(kClose.x, kClose.y), kGreen);
+    d.send(WM_MOUSEHOVER, kClose.x, kClose.y);
+    d.send(WM_MOUSELEAVE, 0, 0);  // out of the window straight from close
+    EXPECT_EQ(d.at(kClose.x, kClose.y), kGreen);
 
     LOGFONTW font{};
     ASSERT_NE(GetObjectW(d.font(), sizeof(font), &font), 0);
