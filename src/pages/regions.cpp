@@ -89,11 +89,15 @@ std::optional<Region> hitTest(std::span<const Region> regions, Point p) {
 }
 
 Rect regionOf(Control control, int index) {
-  for (const auto& table :
-       {std::vector<Region>(kCommon.begin(), kCommon.end()), basicRegions(12),
-        std::vector<Region>(advancedRegions().begin(), advancedRegions().end())})
-    for (const Region& r : table)
-      if (r.control == control && r.index == index) return r.rect;
+  static const std::vector<Region> all = [] {
+    std::vector<Region> r(kCommon.begin(), kCommon.end());
+    const auto basic = basicRegions(12);
+    r.insert(r.end(), basic.begin(), basic.end());
+    r.insert(r.end(), advancedRegions().begin(), advancedRegions().end());
+    return r;
+  }();
+  for (const Region& r : all)
+    if (r.control == control && r.index == index) return r.rect;
   return {};
 }
 

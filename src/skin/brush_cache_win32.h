@@ -16,6 +16,7 @@ class BrushCache {
  public:
   HBRUSH get(COLORREF colour);
   std::size_t size() const { return brushes_.size(); }
+  void clear() { brushes_.clear(); }
 
  private:
   struct Entry {

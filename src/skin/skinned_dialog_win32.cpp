@@ -76,6 +76,7 @@ INT_PTR SkinnedDialog::runModal(HWND owner) {
   surface_.reset();
   background_.reset();
   font_.reset();
+  brushes_.clear();
   return result;
 }
 

@@ -191,6 +191,7 @@ TEST(SkinnedDialog, DropDownListOpensClosesScrollsAndChooses) {
     d.send(WM_LBUTTONDOWN, kClose.x, kClose.y);
   });
   EXPECT_EQ(dialog.run(), IDCANCEL);
+  EXPECT_EQ(dialog.ownedBrushes(), 0u) << "the brushes go with the dialog";
   EXPECT_EQ(dialog.selectedIndex(), 5);
   EXPECT_EQ(dialog.valueText(), L"Item 5");
 }
