@@ -50,8 +50,7 @@ std::wstring MainBasicPage::boxCaption(int box) const {
 
 SkinnedPages::SkinnedPages(CPexonDlg& window)
     : window_(window),
-      strIni_(window.paths().strIni),
-      captions_(strIni_, window.language()),
+      captions_(window.captions()),
       texts_(pageTexts(window.strings())),
       canvas_(window.hwnd(), window.skinFolder()),
       controls_(window.hwnd()),
@@ -64,7 +63,6 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
   canvas_.setTextColour(RGB(colour[0], colour[1], colour[2]));
   controls_.setFont(window.normalFont());
   main_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
-  captions_.load();
 }
 
 void SkinnedPages::showBasicPage() {

@@ -14,7 +14,6 @@
 #include "pages/child_controls_win32.h"
 #include "pages/main_window.h"
 #include "pages/pages.h"
-#include "platform/profile_win32.h"
 #include "skin/brush_cache_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
@@ -77,8 +76,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
 
   ImageLibraryHold images_;  // GDI+ stays up while the window can draw
   CPexonDlg& window_;
-  Win32Profile strIni_;
-  CaptionStore captions_;
+  CaptionStore& captions_;  // the window's: the page code and Apply share one
   PageTexts texts_;
   SkinCanvas canvas_;
   ChildControls controls_;
