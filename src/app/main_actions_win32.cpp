@@ -1,4 +1,6 @@
 // What the main window's common buttons do.
+#include <utility>
+
 #include "app/main_dialog_win32.h"
 #include "app/skinned_pages_win32.h"
 #include "device/transport.h"
@@ -42,6 +44,7 @@ bool SkinnedPages::runSkinsDialog() {
       {window_.skinFolder(), window_.languageCode(), RGB(colour[0], colour[1], colour[2]),
        programFilePath().stem().wstring()},
       {L"/skins.png", L"Skins Dialog Load background image failed!!!", 560, 562, 266, true});
+  dialogRan_ = true;
   return dialog.runModal(window_.hwnd()) == IDOK;
 }
 
@@ -50,6 +53,10 @@ void SkinnedPages::bringToFront() { window_.showWindow(); }
 void SkinnedPages::closeProgram() { window_.exitProgram(); }
 
 void SkinnedPages::startDrag(Point p) {
+  // A click that hid the window, or that ran a dialog (whose own clicks took the button),
+  // would leave the system moving the window with no button held down.
+  const bool dialogRan = std::exchange(dialogRan_, false);
+  if (dialogRan || !IsWindowVisible(window_.hwnd())) return;
   PostMessageW(window_.hwnd(), WM_NCLBUTTONDOWN, HTCAPTION,
                static_cast<LPARAM>((static_cast<unsigned>(p.y) << 16) |
                                    (static_cast<unsigned>(p.x) & 0xFFFF)));

@@ -87,6 +87,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
   StartHidden startHidden_;
   bool basicShown_ = false;
   bool cancelPending_ = false;
+  bool dialogRan_ = false;  // a dialog ran inside the click being dispatched
 };
 
 std::unique_ptr<MainWindowPages> createSkinnedPages(CPexonDlg& window);

@@ -142,6 +142,21 @@ for skin in Default Frost; do
     check "a drag on the background moves the window ($x0,$y0 -> $x1,$y1)" \
       test $((x1 - x0)) -eq 60 -a $((y1 - y0)) -eq 40
 
+    # Skins opens its dialog over the window; after its Cancel the window does not follow
+    # the pointer.
+    click_at "$win" 708 12
+    sleep 1
+    read -r x0 y0 < <(origin "$win")
+    xdotool mousemove $((x0 + 320)) $((y0 + 262))
+    sleep 0.3
+    xdotool click 1
+    sleep 0.5
+    xdotool mousemove_relative -- 50 50
+    sleep 0.5
+    read -r x1 y1 < <(origin "$win")
+    check "after the skins dialog the window stays put ($x0,$y0 -> $x1,$y1)" \
+      test "$x0,$y0" = "$x1,$y1"
+
     # Apply writes the whole Apply sequence and config.bin with first byte 1; the window stays.
     check "config.bin starts with 0" test "$(first_byte)" = 0
     click_at "$win" 700 633
