@@ -1,5 +1,6 @@
-# libFuzzer targets (clang only): the profile-file parser and EncodeMacros over any record.ini.
-# scripts/fuzz configures a clang build with -DK8_FUZZ=ON, builds these two targets and runs them.
+# libFuzzer targets (clang only): the profile-file parser, EncodeMacros over any record.ini, and
+# every consumer of a config.bin record (names, tables, key matrices, the whole Apply sequence).
+# scripts/fuzz configures a clang build with -DK8_FUZZ=ON, builds these targets and runs them.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "K8_FUZZ needs clang (CXX=clang++)")
 endif()
@@ -11,8 +12,17 @@ set(K8_FUZZ_SOURCES
     src/macros/macro_lines.cpp src/macros/macro_file.cpp src/macros/macro_encoder.cpp)
 set(K8_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
-foreach(target profile_fuzz encode_macros_fuzz)
-  add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_SOURCES})
+# The config.bin target reaches the device protocol, the simulated mouse and Apply as well.
+file(GLOB_RECURSE K8_FUZZ_CONFIG_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/device/*.cpp
+     src/platform/*.cpp src/i18n/*.cpp src/macros/*.cpp)
+list(FILTER K8_FUZZ_CONFIG_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
+
+foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz)
+  if(target STREQUAL config_bin_fuzz)
+    add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_CONFIG_SOURCES})
+  else()
+    add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_SOURCES})
+  endif()
   target_include_directories(${target} PRIVATE src)
   target_compile_options(${target} PRIVATE ${K8_WARNINGS} -Wno-unknown-warning-option -g -O1
                                            ${K8_FUZZ_FLAGS})
