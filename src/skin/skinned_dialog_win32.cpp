@@ -50,13 +50,13 @@ const SkinnedDialog::Row SkinnedDialog::kMessageTable[] = {
     {WM_CTLCOLOREDIT, 0, -1, &SkinnedDialog::onCtlColorEdit},
 };
 
-SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogSpec spec)
+SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogLayout layout)
     : skin_(std::move(skin)),
-      spec_(spec),
+      layout_(layout),
       canvas_(nullptr, skin_.skinFolder),
       frame_(canvas_, *this) {
   canvas_.setTextColour(skin_.textColour);
-  frame_.setWheelScrolls(spec_.wheelScrollsList);
+  frame_.setWheelScrolls(layout_.wheelScrollsList);
 }
 
 SkinnedDialog::~SkinnedDialog() = default;
@@ -100,7 +100,7 @@ INT_PTR SkinnedDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool
     if (message == WM_COMMAND) {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);
-      if (row.id == -1 && (list_ == nullptr || id != spec_.dropListId)) continue;
+      if (row.id == -1 && (list_ == nullptr || id != layout_.dropListId)) continue;
       if (row.id > 0 && row.id != id) continue;
       if (row.notification != -1 && row.notification != code) continue;
     }
@@ -114,9 +114,9 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   canvas_.setWindow(hwnd_);
   canvas_.setImageFailure([this] { showMessage(kLoadImageFailedText, skin_.appName); });
 
-  SkinImage image(skin_.skinFolder + spec_.background);
+  SkinImage image(skin_.skinFolder + layout_.background);
   if (!image.ok()) {
-    showMessage(kBackgroundFailureText, spec_.failureCaption ? spec_.failureCaption : L"");
+    showMessage(kBackgroundFailureText, layout_.failureCaption ? layout_.failureCaption : L"");
     return TRUE;
   }
   SetWindowPos(hwnd_, nullptr, 0, 0, image.width(), image.height(),
@@ -136,12 +136,12 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   canvas_.setFonts(font_.get(), font_.get());
 
   initContent();
-  if (spec_.valueDisplayId != 0) {
+  if (layout_.valueDisplayId != 0) {
     const Rect r = kValueDisplay;
     valueDisplay_ = CreateWindowExW(
         0, L"STATIC", frame_.valueText().c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN, r.left, r.top,
         r.width(), r.height(), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.valueDisplayId)), nullptr, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.valueDisplayId)), nullptr, nullptr);
     if (valueDisplay_ != nullptr)
       SendMessageW(valueDisplay_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
@@ -257,7 +257,7 @@ void SkinnedDialog::endDialog(DialogResult result) {
 void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items) {
   list_ = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
                           rect.left, rect.top, rect.width(), rect.height(), hwnd_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.dropListId)), nullptr,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.dropListId)), nullptr,
                           nullptr);
   if (list_ == nullptr) return;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

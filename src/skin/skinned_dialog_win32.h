@@ -25,7 +25,7 @@ struct SkinSettings {
   std::wstring appName;  // caption of the dialogs' message boxes
 };
 
-struct SubDialogSpec {
+struct SubDialogLayout {
   const wchar_t* background = nullptr;  // e.g. "/media-key.png"
   const wchar_t* failureCaption = nullptr;
   int valueDisplayId = 0;  // 0: the dialog has no drop-down field
@@ -38,7 +38,7 @@ inline constexpr wchar_t kBackgroundFailureText[] = L"error";
 
 class SkinnedDialog : private FrameHost {
  public:
-  SkinnedDialog(SkinSettings skin, SubDialogSpec spec);
+  SkinnedDialog(SkinSettings skin, SubDialogLayout layout);
   virtual ~SkinnedDialog();
   SkinnedDialog(const SkinnedDialog&) = delete;
   SkinnedDialog& operator=(const SkinnedDialog&) = delete;
@@ -111,7 +111,7 @@ class SkinnedDialog : private FrameHost {
   void scrollList(bool down) override;
 
   SkinSettings skin_;
-  SubDialogSpec spec_;
+  SubDialogLayout layout_;
   HWND hwnd_ = nullptr;
   bool ending_ = false;
   HWND list_ = nullptr;
