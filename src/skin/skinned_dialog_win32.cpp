@@ -257,8 +257,8 @@ void SkinnedDialog::endDialog(DialogResult result) {
 void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items) {
   list_ = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
                           rect.left, rect.top, rect.width(), rect.height(), hwnd_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.dropListId)), nullptr,
-                          nullptr);
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.dropListId)),
+                          nullptr, nullptr);
   if (list_ == nullptr) return;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   for (const std::wstring& item : items)
