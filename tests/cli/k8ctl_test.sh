@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# k8ctl from the outside: the shipped config, a simulated Apply, and bad input.
+# k8ctl from the outside: the shipped config, a simulated Apply, macros, and bad input.
 set -u
 k8ctl=$1
 dir=$(mktemp -d)
@@ -42,5 +42,23 @@ check unknown 2 "$k8ctl" frobnicate
 check unwritable-out 2 "$k8ctl" init-config "$dir/no/such/folder/config.bin"
 cmp -s "$dir/short.bin" <(head -c 1985 "$dir/before.bin") || { echo "FAIL input modified"; fails=$((fails + 1)); }
 
-echo "$((13 - fails)) passed, $fails failed"
+# Macros: record.ini in file order (UTF-16 with names in three scripts), and its encoding into a copy
+# of the shipped config.bin, which touches nothing but the twelve macro images.
+record=$(dirname "$0")/../fuzz/seeds/encode_macros_fuzz/record.ini
+check macros 0 "$k8ctl" macros "$record"
+[[ $(grep -c '^[0-9]' "$dir/out") == 3 ]] && grep -q '^0 Jump: 5 lines, 4 pairs' "$dir/out" &&
+  grep -q '^1 宏: 0 lines' "$dir/out" && grep -q '^2 Çıkış: 2 lines' "$dir/out" ||
+  { echo "FAIL macros: unexpected text"; cat "$dir/out"; fails=$((fails + 1)); }
+cp "$dir/before.bin" "$dir/encoded.bin"
+check encode 0 "$k8ctl" encode-macros "$record" "$dir/encoded.bin"
+changed=$(cmp -l "$dir/before.bin" "$dir/encoded.bin" | awk '{print $1 - 2}')  # record offsets
+[[ -n $changed ]] && ! awk '$1 < 384 || $1 >= 384 + 12 * 128 { bad = 1 } END { exit !bad }' <<<"$changed" ||
+  { echo "FAIL encode: changed bytes outside the macro images"; fails=$((fails + 1)); }
+cp "$dir/encoded.bin" "$dir/encoded-before.bin"
+check encode-no-record 2 "$k8ctl" encode-macros "$dir/nope.ini" "$dir/encoded.bin"
+check encode-wrong-size 2 "$k8ctl" encode-macros "$record" "$dir/short.bin"
+cmp -s "$dir/encoded.bin" "$dir/encoded-before.bin" && cmp -s "$dir/short.bin" <(head -c 1985 "$dir/before.bin") ||
+  { echo "FAIL encode: a refused encode changed a file"; fails=$((fails + 1)); }
+
+echo "$((19 - fails)) passed, $fails failed"
 ((fails == 0))
