@@ -120,8 +120,12 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
 
   g_mainWindow = hwnd_;
-  // Shell restarts announce themselves with this message; the icon is then added again.
+  // Shell restarts announce themselves with this message; the icon is then added again. The
+  // program runs elevated and the shell does not, so the message has to be let through.
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  if (taskbarCreated_ != 0) {
+    ChangeWindowMessageFilterEx(hwnd_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+  }
   tray_.add(hwnd_, smallIcon_.get(), WM_TRAY_CALLBACK, kTrayTooltip);
 
   const bool found = link_.discover();
