@@ -34,6 +34,12 @@ add_executable(k8sim ${CMAKE_SOURCE_DIR}/tools/k8sim/k8sim_win32.cpp)
 target_link_libraries(k8sim PRIVATE k8core user32)
 target_compile_options(k8sim PRIVATE ${K8_WARNINGS})
 
+# k8tray: the e2e test's stand-in for a shell restart (not part of any program folder).
+add_executable(k8tray ${CMAKE_SOURCE_DIR}/tests/e2e/k8tray_win32.cpp)
+target_include_directories(k8tray PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(k8tray PRIVATE shell32 user32)
+target_compile_options(k8tray PRIVATE ${K8_WARNINGS})
+
 # The release folder: what a user runs, with its data files beside it.
 set(K8_RELEASE ${CMAKE_BINARY_DIR}/release)
 add_custom_target(release ALL
@@ -59,7 +65,8 @@ add_custom_target(sim-folder ALL
 
 # End-to-end tests: the simulated build under Wine on a private Xvfb display.
 add_test(NAME e2e_shell
-  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/shell_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e)
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/shell_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e
+          $<TARGET_FILE:k8tray>)
 set_tests_properties(e2e_shell PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
 # The main window's drawing, hover and common buttons, in both skins.

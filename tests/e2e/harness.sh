@@ -172,3 +172,15 @@ popup_window() {
   done
   return 1
 }
+
+# tray_icon_drawn_at SLOT: like tray_icon_drawn for the icon in that place (0 is the first);
+# the tray puts its icons 20 pixels apart.
+tray_icon_drawn_at() {
+  local id x y h n f
+  id=$(tray_window) || return 1
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
+  f=$E2E_DIR/icon-$1.png
+  import -window root -crop "20x20+$((x + 3 + 20 * $1))+$((y + h - 23))" "$f" 2>/dev/null || return 1
+  n=$("$CONVERT" "$f" -format %k info: 2>/dev/null || echo 0)
+  ((n > 4))
+}

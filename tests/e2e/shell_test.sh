@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The simulated program under Wine: start-up, single instance, the icon and its window,
-# hot-plug, input reports and the exit path.
-#   tests/e2e/shell_test.sh SIM_FOLDER WORK_FOLDER
+# hot-plug, input reports, a shell restart, the exit path and the notices in other languages.
+#   tests/e2e/shell_test.sh SIM_FOLDER WORK_FOLDER K8TRAY_EXE
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/harness.sh"
 sim=$(cd "$1" && pwd)
 mkdir -p "$2"
 work=$(cd "$2" && pwd)
+k8tray_exe=$3
 E2E_FAILED=0
 started=$SECONDS
 
@@ -100,6 +101,22 @@ check "click after unplug opens nothing" \
 k8sim plug
 check "plug again: sensor settings pair" sensor_pair_with_bit6
 
+# -- a shell restart: the icon is lost, the shell's broadcast brings it back -------------------
+k8tray() { wine "$k8tray_exe" "$@" </dev/null >>"$E2E_DIR/run.log" 2>&1; }
+k8tray drop
+check "shell gone: the icon is dropped" wait_for "no icon" no_tray_icon
+k8tray announce
+check "the TaskbarCreated broadcast returns" test $? -eq 0
+check "TaskbarCreated: the icon is back" wait_for "icon" tray_icon_drawn
+k8tray announce
+no_second_icon() { ! tray_icon_drawn_at 1; }
+sleep 0.3  # the tray draws a new icon after the broadcast has returned
+check "a second TaskbarCreated adds no second icon" no_second_icon
+check "still running after the broadcasts" running
+tray_click left
+check "the icon added again opens the window" wait_for "main window" main_window
+check "Escape hides it" press_until Escape no_main_window
+
 # -- Exit from the icon's menu ----------------------------------------------------------------
 menu=''
 for try in 1 2 3; do
@@ -118,9 +135,17 @@ check "Exit ends the process with 0" test "$code" -eq 0
 check "journal records the exit" journal_has $'exit\t0'
 check "the icon is gone" wait_for "no icon" no_tray_icon
 
+# set_language CODE: the "Lan" key of the program folder's str.ini (UTF-16 with its BOM).
+set_language() {
+  iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | sed "s/^Lan=.*/Lan=$1\r/" |
+    iconv -f UTF-8 -t UTF-16 >"$E2E_APP/str.ini.new" && mv "$E2E_APP/str.ini.new" "$E2E_APP/str.ini"
+}
+
 # -- a message box at start (no config.bin) waits for the user, then the program runs on -------
+# In Simplified Chinese: the box's text stays English, the notices are Chinese.
 e2e_prepare "$sim" 1 0
 rm "$E2E_APP/config.bin"
+set_language CHS
 e2e_launch
 check "missing config.bin: message box" wait_for "message box" \
   journal_has $'messagebox\tQTV-K8GamingMouse-sim\tConfig file is not exist.'
@@ -131,6 +156,26 @@ check "Enter closes the box" wait_for "box closed" no_popup
 check "the program runs on after the box" running
 tray_click left
 check "and its window opens" wait_for "main window" main_window
+k8sim report 5 8
+check "Chinese report-rate notice" wait_for "notice" \
+  journal_has $'notice\tInfo\t报告率切换到125HZ'
+
+# -- Turkish: the notices of input reports and of the unplugged mouse --------------------------
+kill "$E2E_PROGRAM" 2>/dev/null
+for _ in $(seq 100); do running || break; sleep 0.1; done
+e2e_prepare "$sim" 1 0
+set_language TUK
+e2e_launch
+check "Turkish start" wait_for "the program" k8sim report 5 8
+check "Turkish report-rate notice" wait_for "notice" \
+  journal_has $'notice\tInfo\tYenilenme hızını125HZ yap'
+k8sim report 7 2
+check "Turkish DPI notice" wait_for "notice" \
+  journal_has $'notice\tInfo\tDPI ayarını 2. Seviyeye getir1000'
+k8sim unplug
+check "Turkish mouse-missing notice" \
+  journal_has $'notice\tWarning\tFare algılanamadı, lütfen önce farenizi takın!'
+check "no English notice in Turkish" bash -c "! grep -q 'Switch\\|detect' '$E2E_JOURNAL'"
 
 echo "e2e shell: $((SECONDS - started)) s"
 ((E2E_FAILED == 0))
