@@ -134,7 +134,7 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   if (!found) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
   }
-  if (options_.windowReady) options_.windowReady(hwnd_);
+  if (options_.windowReady) options_.windowReady(hwnd_, settings_);
   return TRUE;
 }
 

@@ -8,6 +8,7 @@
 
 #include "device/hid_backend.h"
 #include "platform/pause.h"
+#include "settings/mouse_settings.h"
 
 namespace k8 {
 
@@ -17,8 +18,8 @@ struct ProgramOptions {
   // Lines for the simulated build's journal; empty in the real program.
   std::function<void(const std::string& line)> journal;
   // Called on the UI thread once the main window is initialised (the simulated build opens
-  // its control channel here).
-  std::function<void(HWND mainWindow)> windowReady;
+  // its control channel here, which may edit the working copy of the settings).
+  std::function<void(HWND mainWindow, SettingsState& settings)> windowReady;
 };
 
 // Runs the program: application start, the main window, the message loop. Returns the exit

@@ -2,16 +2,25 @@
 
 #include <charconv>
 
+#include "settings/mouse_settings.h"
+
 namespace k8 {
 
 namespace {
 
-std::optional<std::uint8_t> byteValue(const std::string& word) {
+// A decimal number below `limit`, digits only.
+std::optional<unsigned> number(const std::string& word, unsigned limit) {
   unsigned value = 0;
   const char* end = word.data() + word.size();
   const auto [ptr, ec] = std::from_chars(word.data(), end, value);
-  if (word.empty() || ec != std::errc{} || ptr != end || value > 255) return std::nullopt;
-  return static_cast<std::uint8_t>(value);
+  if (word.empty() || ec != std::errc{} || ptr != end || value >= limit) return std::nullopt;
+  return value;
+}
+
+std::optional<std::uint8_t> byteValue(const std::string& word) {
+  const auto value = number(word, 256);
+  if (!value) return std::nullopt;
+  return static_cast<std::uint8_t>(*value);
 }
 
 }  // namespace
@@ -25,6 +34,15 @@ std::optional<SimCommand> parseSimCommand(const std::vector<std::string>& words)
   }
   if (words[0] == "unplug" && words.size() == 1) {
     c.kind = SimCommand::Kind::Unplug;
+    return c;
+  }
+  if (words[0] == "set" && words.size() == 3) {
+    const auto offset = number(words[1], sizeof(MouseSettings));
+    const auto value = byteValue(words[2]);
+    if (!offset || !value) return std::nullopt;
+    c.kind = SimCommand::Kind::Set;
+    c.offset = static_cast<std::uint16_t>(*offset);
+    c.value = *value;
     return c;
   }
   if (words[0] != "report" || words.size() < 3 || words.size() > 4) return std::nullopt;
@@ -55,6 +73,8 @@ std::string formatSimCommand(const SimCommand& command) {
   switch (command.kind) {
     case SimCommand::Kind::Plug: return "plug";
     case SimCommand::Kind::Unplug: return "unplug";
+    case SimCommand::Kind::Set:
+      return "set " + std::to_string(command.offset) + ' ' + std::to_string(command.value);
     case SimCommand::Kind::Report: break;
   }
   return "report " + std::to_string(command.reportKind) + ' ' + std::to_string(command.value) +

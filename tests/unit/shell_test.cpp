@@ -8,6 +8,7 @@
 #include "app/journal.h"
 #include "app/sim_channel.h"
 #include "app/tray_action.h"
+#include "settings/mouse_settings.h"
 
 using namespace k8;
 
@@ -64,9 +65,17 @@ TEST(SimCommands, ParseFormatAndReports) {
   EXPECT_EQ(simInputReport(*c, 0).size(), 4u);
   EXPECT_EQ(parseSimCommand(std::string_view("plug"))->kind, SimCommand::Kind::Plug);
   EXPECT_EQ(formatSimCommand(*parseSimCommand(std::string_view("unplug"))), "unplug");
+  c = parseSimCommand(std::string_view("set 1984 255"));  // the record's last byte
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->kind, SimCommand::Kind::Set);
+  EXPECT_EQ(c->offset, sizeof(MouseSettings) - 1);
+  EXPECT_EQ(c->value, 255);
+  EXPECT_EQ(formatSimCommand(*c), "set 1984 255");
 
-  for (const char* bad : {"", "plug 1", "report", "report 7", "report 7 256", "report -1 2",
-                          "report 7 2 6 1", "report 7x 2", "unplugged", "report 7 0x2"}) {
+  for (const char* bad :
+       {"", "plug 1", "report", "report 7", "report 7 256", "report -1 2", "report 7 2 6 1",
+        "report 7x 2", "unplugged", "report 7 0x2", "set 1985 0", "set 1925", "set 1925 256",
+        "set -1 0", "set 1925 3 4", "set 99999999999 1"}) {
     EXPECT_FALSE(parseSimCommand(std::string_view(bad))) << bad;
   }
 }

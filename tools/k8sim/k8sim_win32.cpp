@@ -1,5 +1,5 @@
 // k8sim: hands one command to the running simulated program and waits until it is handled.
-//   k8sim plug | unplug | report KIND VALUE [REPORT_ID]
+//   k8sim plug | unplug | report KIND VALUE [REPORT_ID] | set OFFSET VALUE
 // Exit status: 0 handled, 1 no simulated program runs, 2 bad command.
 #include <windows.h>
 
@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "app/sim_channel.h"
+#include "settings/mouse_settings.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
   const auto command = k8::parseSimCommand(words);
   if (!command) {
-    std::fprintf(stderr, "usage: k8sim plug | unplug | report KIND VALUE [REPORT_ID]\n");
+    std::fprintf(stderr,
+                 "usage: k8sim plug | unplug | report KIND VALUE [REPORT_ID] | set OFFSET VALUE\n"
+                 "  (decimal; VALUE 0-255, OFFSET 0-%u in the settings record)\n",
+                 static_cast<unsigned>(sizeof(k8::MouseSettings) - 1));
     return 2;
   }
   const HWND control = FindWindowExW(HWND_MESSAGE, nullptr, k8::kSimControlClass, nullptr);

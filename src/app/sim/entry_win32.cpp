@@ -41,8 +41,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   options.backend = &mouse;
   options.pause = mouse.pauseFn(true);
   options.journal = [](const std::string& line) { journal.write(line); };
-  options.windowReady = [instance](HWND mainWindow) {
-    k8::createSimControl(instance, mainWindow, mouse);
+  options.windowReady = [instance](HWND mainWindow, k8::SettingsState& settings) {
+    k8::createSimControl(instance, mainWindow, mouse, settings);
   };
   return k8::runProgram(instance, options);
 }

@@ -15,6 +15,7 @@ namespace {
 struct Control {
   HWND mainWindow;
   SimulatedMouse* mouse;
+  SettingsState* settings;
 };
 
 Control g_control{};
@@ -48,6 +49,11 @@ LRESULT handleCommand(const COPYDATASTRUCT& data) {
       g_control.mouse->pushInputReport(simInputReport(*command, length));
       break;
     }
+    case SimCommand::Kind::Set:
+      // The parser keeps the offset inside the record; the record is plain bytes.
+      reinterpret_cast<std::uint8_t*>(&g_control.settings->working)[command->offset] =
+          command->value;
+      break;
   }
   return 1;
 }
@@ -61,8 +67,9 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse) {
-  g_control = Control{mainWindow, &mouse};
+HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse,
+                      SettingsState& settings) {
+  g_control = Control{mainWindow, &mouse, &settings};
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = controlProc;
   windowClass.hInstance = instance;
