@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main window under Wine: both pages in both skins, hover of the push buttons, minimise,
-# dragging, Apply and OK against the simulated mouse, Cancel and Close.
+# dragging, Apply and OK against the simulated mouse, Cancel (which drops a change) and Close.
 #   tests/e2e/skin_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -71,6 +71,10 @@ has_main_window() { main_window >/dev/null; }
 wire_lines() { wc -l <"$E2E_WIRE" 2>/dev/null || echo 0; }
 first_byte() { od -An -tu1 -N1 "$E2E_APP/config.bin" | tr -d ' '; }
 config_saved() { [[ $(first_byte) == 1 ]]; }
+# A byte of the settings record in config.bin (the file has the first-run flag before it).
+record_byte() { od -An -tu1 -j$(($1 + 1)) -N1 "$E2E_APP/config.bin" | tr -d ' '; }
+sent() { tr -d '\r' | grep -v '^get_feature \|^read '; }  # the wire lines that go to the mouse
+report_rate=1925  # its offset in the record; codes 1, 2, 4, 8 = 1000, 500, 250, 125 Hz
 
 for skin in Default Frost; do
   e2e_prepare "$sim" 1 0
@@ -158,9 +162,14 @@ for skin in Default Frost; do
       test "$x0,$y0" = "$x1,$y1"
 
     # Apply writes the whole Apply sequence and config.bin with first byte 1; the window stays.
+    # A change to the working copy (k8sim stands in for the page control) goes with it.
     check "config.bin starts with 0" test "$(first_byte)" = 0
+    check "k8sim refuses an offset past the record" test "$(k8sim set 1985 0; echo $?)" = 2
+    check "k8sim sets the report rate of the working copy" k8sim set $report_rate 8
     click_at "$win" 700 633
     check "Apply saves config.bin with first byte 1" wait_for "config.bin saved" config_saved
+    check "Apply saves the changed report rate" test "$(record_byte $report_rate)" = 8
+    check "Apply sends the changed report rate" grep -q '^set_feature 00 01 08 ' "$E2E_WIRE"
     cp "$E2E_APP/config.bin" "$work/applied.bin"
     (cd "$work" && wine "$k8ctl_exe" apply --simulate --sensor-type 0 --trace expected-wire.log \
       applied.bin </dev/null >>"$E2E_DIR/run.log" 2>&1)
@@ -175,10 +184,11 @@ for skin in Default Frost; do
     check "OK sends the Apply sequence again" \
       test $(($(wire_lines) - before)) -eq $(($(wc -l <"$work/expected-wire.log") - 3))
 
-    # Cancel hides and sends nothing.
+    # Cancel hides, sends nothing and drops the change made since OK.
     win=$(open_window) || e2e_fail "window after OK"
     before=$(wire_lines)
     cp "$E2E_APP/config.bin" "$work/before-cancel.bin"
+    k8sim set $report_rate 2 || e2e_fail "k8sim set before Cancel"
     click_at "$win" 820 633
     check "Cancel hides the window" wait_for "hidden" no_main_window
     check "Cancel sends nothing" test "$(wire_lines)" -eq "$before"
@@ -189,6 +199,17 @@ for skin in Default Frost; do
     shot "$win" "$shots/$skin-after-cancel.png"
     check "after Cancel the page is drawn afresh" test \
       "$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")" = none
+    # Apply now sends and saves the copy committed by OK (that of applied.bin). config.bin's
+    # first byte goes back to 0 first, so that only the new save can match. The mouse answers
+    # reads with what the earlier Applies wrote, so only what goes out is compared.
+    before=$(wire_lines)
+    { printf '\0'; tail -c +2 "$work/before-cancel.bin"; } >"$E2E_APP/config.bin"
+    click_at "$win" 700 633
+    check "Apply after Cancel saves the committed copy" wait_for "config.bin saved again" \
+      cmp -s "$work/before-cancel.bin" "$E2E_APP/config.bin"
+    check "Apply after Cancel sends the committed copy" \
+      diff <(tail -n +4 "$work/expected-wire.log" | sent) \
+      <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
 
     # Minimise hides; the program stays.
     click_at "$win" 830 10
