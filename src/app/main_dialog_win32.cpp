@@ -175,10 +175,10 @@ void CPexonDlg::loadLanguageAndSkin() {
 void CPexonDlg::createFonts() {
   const DWORD version = GetVersion();
   const UiFonts fonts = uiFontsFor(language_, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-  auto font = [](const FontSpec& spec) {
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, kFontCharset,
+  auto font = [](const FontSpec& choice) {
+    return CreateFontW(choice.height, 0, 0, 0, choice.weight, FALSE, FALSE, FALSE, kFontCharset,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       kFontPitchAndFamily, spec.face.data());
+                       kFontPitchAndFamily, choice.face.data());
   };
   normalFont_.reset(font(fonts.normal));
   boldFont_.reset(font(fonts.bold));
