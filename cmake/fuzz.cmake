@@ -17,12 +17,12 @@ file(GLOB_RECURSE K8_FUZZ_CONFIG_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp sr
      src/platform/*.cpp src/i18n/*.cpp src/macros/*.cpp)
 list(FILTER K8_FUZZ_CONFIG_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 
+set(profile_fuzz_SOURCES ${K8_FUZZ_SOURCES})
+set(encode_macros_fuzz_SOURCES ${K8_FUZZ_SOURCES})
+set(config_bin_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES})
+
 foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz)
-  if(target STREQUAL config_bin_fuzz)
-    add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_CONFIG_SOURCES})
-  else()
-    add_executable(${target} tests/fuzz/${target}.cpp ${K8_FUZZ_SOURCES})
-  endif()
+  add_executable(${target} tests/fuzz/${target}.cpp ${${target}_SOURCES})
   target_include_directories(${target} PRIVATE src)
   target_compile_options(${target} PRIVATE ${K8_WARNINGS} -Wno-unknown-warning-option -g -O1
                                            ${K8_FUZZ_FLAGS})

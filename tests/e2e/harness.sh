@@ -118,12 +118,19 @@ no_main_window() { ! main_window >/dev/null; }
 
 tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1 | grep .; }
 
+# tray_geometry: x, y (upper left on the screen) and h (height) of the tray window, into the
+# caller's locals.
+tray_geometry() {
+  local id
+  id=$(tray_window) || return 1
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
+}
+
 # The first icon of Wine's stand-alone tray: 20x20 at (3, height - 23) inside its window. The
 # click goes to the icon's top rows: a balloon notice covers its lower half.
 tray_click() {
-  local id x y h
-  id=$(tray_window) || return 1
-  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
+  local x y h
+  tray_geometry || return 1
   xdotool mousemove $((x + 13)) $((y + h - 20))
   sleep 0.3  # a press right after a pointer jump can reach Wine before the motion
   case ${1:-left} in
@@ -134,15 +141,7 @@ tray_click() {
 }
 
 # The icon is there when its square shows more than a flat colour.
-tray_icon_drawn() {
-  local id x y h n f
-  id=$(tray_window) || return 1
-  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
-  f=$E2E_DIR/icon.png
-  import -window root -crop "20x20+$((x + 3))+$((y + h - 23))" "$f" 2>/dev/null || return 1
-  n=$("$CONVERT" "$f" -format %k info: 2>/dev/null || echo 0)
-  ((n > 4))
-}
+tray_icon_drawn() { tray_icon_drawn_at 0; }
 no_tray_icon() { ! tray_icon_drawn; }
 
 send_keys() {  # send_keys WINDOW KEYS... through XTEST, with the window focused
@@ -173,13 +172,11 @@ popup_window() {
   return 1
 }
 
-# tray_icon_drawn_at SLOT: like tray_icon_drawn for the icon in that place (0 is the first);
-# the tray puts its icons 20 pixels apart.
+# tray_icon_drawn_at SLOT: the same for the icon in that place (0 is the first); the tray puts
+# its icons 20 pixels apart.
 tray_icon_drawn_at() {
-  local id x y h n f
-  id=$(tray_window) || return 1
-  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x="$NF} /Absolute upper-left Y/{print "y="$NF} /Height:/{print "h="$NF}')"
-  f=$E2E_DIR/icon-$1.png
+  local x y h n f=$E2E_DIR/icon-$1.png
+  tray_geometry || return 1
   import -window root -crop "20x20+$((x + 3 + 20 * $1))+$((y + h - 23))" "$f" 2>/dev/null || return 1
   n=$("$CONVERT" "$f" -format %k info: 2>/dev/null || echo 0)
   ((n > 4))
