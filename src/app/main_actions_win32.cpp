@@ -1,8 +1,13 @@
 // What the main window's common buttons do.
+#include <windows.h>
+// (commdlg.h needs windows.h first)
+#include <commdlg.h>
+
 #include <utility>
 
 #include "app/main_dialog_win32.h"
 #include "app/skinned_pages_win32.h"
+#include "device/hot_plug.h"
 #include "device/transport.h"
 #include "settings/apply.h"
 #include "settings/config_file.h"
@@ -32,6 +37,8 @@ void SkinnedPages::applyAndCommit() {
 
 void SkinnedPages::revertAndMarkCancel() {
   window_.settings().revert();
+  // The captions go back with the functions they describe, whichever page was shown.
+  captions_.load();
   cancelPending_ = true;
 }
 
@@ -46,6 +53,31 @@ bool SkinnedPages::runSkinsDialog() {
       {L"/skins.png", L"Skins Dialog Load background image failed!!!", 560, 562, 266, true});
   dialogRan_ = true;
   return dialog.runModal(window_.hwnd()) == IDOK;
+}
+
+void SkinnedPages::messageBox(std::wstring_view text, std::wstring_view caption) {
+  dialogRan_ = true;
+  if (caption.empty()) {
+    window_.messageBox(std::wstring(text));
+  } else {
+    window_.messageBox(std::wstring(text), std::wstring(caption));
+  }
+}
+
+std::optional<Colour> SkinnedPages::chooseColour() {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof(choose);
+  choose.hwndOwner = window_.hwnd();
+  choose.lpCustColors = custom;
+  dialogRan_ = true;
+  if (!ChooseColorW(&choose)) return std::nullopt;
+  return Colour{GetRValue(choose.rgbResult), GetGValue(choose.rgbResult),
+                GetBValue(choose.rgbResult)};
+}
+
+void SkinnedPages::exchangeSensorSettings() {
+  k8::exchangeSensorSettings(window_.link(), window_.deviceState(), window_.pause());
 }
 
 void SkinnedPages::bringToFront() { window_.showWindow(); }

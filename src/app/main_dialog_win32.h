@@ -20,7 +20,6 @@
 
 #include "app/gdi_handles_win32.h"
 #include "app/main_window_pages_win32.h"
-#include "app/message_table_win32.h"
 #include "app/program_options_win32.h"
 #include "app/tray_action.h"
 #include "app/tray_icon_win32.h"
@@ -30,6 +29,7 @@
 #include "i18n/captions.h"
 #include "i18n/language.h"
 #include "i18n/ui_strings.h"
+#include "platform/message_table_win32.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "settings/mouse_settings.h"

@@ -20,6 +20,19 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_CTLCOLORSTATIC, kAny, kAny, &SkinnedPages::onCtlColorStatic},
     {WM_CTLCOLOREDIT, kAny, kAny, &SkinnedPages::onCtlColorEdit},
     {WM_CTLCOLORLISTBOX, kAny, kAny, &SkinnedPages::onCtlColorListBox},
+    // Child notifications of the page controls (OK, Cancel and the menu go to the window).
+    {WM_COMMAND, kDpiListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 0, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 1, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 2, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 3, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 4, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 5, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 6, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kFunctionListFirstId + 7, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kLightModeListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kLightParameterListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kLightOptionListId, kAny, &SkinnedPages::onChildCommand},
 };
 
 namespace {
@@ -38,23 +51,15 @@ Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 }  // namespace
 
-int MainBasicPage::dpiScaleLength() const {
-  const auto type = window_.deviceState().sensorType;
-  return type == 1 || type == 2 || type == 3 ? 8 : 12;
-}
-
-std::wstring MainBasicPage::boxCaption(int box) const {
-  if (box < 1 || box > kFunctionBoxes) return {};
-  return captions_.captions().mode(window_.settings().working.editMode)[box - 1];
-}
-
 SkinnedPages::SkinnedPages(CPexonDlg& window)
     : window_(window),
       captions_(window.captions()),
       texts_(pageTexts(window.strings())),
+      model_{window.settings(), window.captions(), window.deviceState(), window.strings()},
+      dialogs_(createSubDialogs(window)),
       canvas_(window.hwnd(), window.skinFolder()),
       controls_(window.hwnd()),
-      basic_(texts_, window, captions_),
+      basic_(texts_, model_, *this, canvas_, controls_),
       advanced_(texts_),
       main_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
@@ -65,15 +70,7 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
   main_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
 }
 
-void SkinnedPages::showBasicPage() {
-  if (!basicShown_) {
-    basicShown_ = true;
-    // The first visit of the Basic page reads the sensor settings and writes them back.
-    exchangeSensorSettings(window_.link(), window_.deviceState(), window_.pause());
-    captions_.applyFirstRunDefaults(window_.settings().firstRunFlag);
-  }
-  main_.showPage(Page::Basic);
-}
+void SkinnedPages::showBasicPage() { main_.showPage(Page::Basic); }
 
 void SkinnedPages::beforeShow() {
   // From here on the user shows the window; the start-up frame paints are over.
@@ -82,7 +79,6 @@ void SkinnedPages::beforeShow() {
     showBasicPage();
   } else if (cancelPending_) {
     cancelPending_ = false;
-    captions_.load();
     main_.redrawPage();
   }
 }
@@ -91,6 +87,21 @@ bool SkinnedPages::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
   if (message == WM_PAINT && IsIconic(window_.hwnd())) return false;
   return dispatchMessage(*this, std::span<const MessageRow<SkinnedPages>>(kMessageTable), message,
                          wParam, lParam, result);
+}
+
+bool SkinnedPages::preTranslate(MSG& msg) {
+  // Hot-tracking: an open drop-down list selects the item under the pointer.
+  if (msg.message == WM_MOUSEMOVE && msg.hwnd != window_.hwnd() &&
+      GetParent(msg.hwnd) == window_.hwnd()) {
+    main_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
+  }
+  return false;
+}
+
+INT_PTR SkinnedPages::onChildCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam == 0) return FALSE;  // a menu or accelerator, not a control
+  main_.command(LOWORD(wParam), notifyOf(HIWORD(wParam)));
+  return TRUE;
 }
 
 INT_PTR SkinnedPages::onEraseBackground(WPARAM wParam, LPARAM) {

@@ -7,13 +7,18 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "app/main_window_pages_win32.h"
-#include "app/message_table_win32.h"
+#include "app/sub_dialogs_win32.h"
 #include "i18n/captions.h"
+#include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
 #include "pages/main_window.h"
+#include "pages/page_model.h"
 #include "pages/pages.h"
+#include "platform/message_table_win32.h"
 #include "skin/brush_cache_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
@@ -22,26 +27,14 @@ namespace k8 {
 
 class CPexonDlg;
 
-// The Basic page as far as the frame needs it: captions of the shown key mode, DPI scale length.
-class MainBasicPage : public BasicPage {
- public:
-  MainBasicPage(const PageTexts& texts, CPexonDlg& window, const CaptionStore& captions)
-      : BasicPage(texts), window_(window), captions_(captions) {}
-  int dpiScaleLength() const override;
-  std::wstring boxCaption(int box) const override;
-
- private:
-  CPexonDlg& window_;
-  const CaptionStore& captions_;
-};
-
-class SkinnedPages final : public MainWindowPages, private MainWindowHost {
+class SkinnedPages final : public MainWindowPages, private MainWindowHost, private PageHost {
  public:
   explicit SkinnedPages(CPexonDlg& window);
 
   void showBasicPage() override;
   void beforeShow() override;
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  bool preTranslate(MSG& msg) override;
 
   // For the page code and the benchmark.
   MainWindow& mainWindow() { return main_; }
@@ -58,6 +51,11 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
   void closeProgram() override;
   void startDrag(Point p) override;
   void trackHover() override;
+  // PageHost
+  void messageBox(std::wstring_view text, std::wstring_view caption) override;
+  std::optional<Colour> chooseColour() override;
+  SubDialogs& dialogs() override { return *dialogs_; }
+  void exchangeSensorSettings() override;
 
   // main_paint_win32.cpp
   INT_PTR onEraseBackground(WPARAM, LPARAM);
@@ -71,6 +69,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
   INT_PTR onCtlColorEdit(WPARAM, LPARAM);
   INT_PTR onCtlColorListBox(WPARAM, LPARAM);
   INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
+  INT_PTR onChildCommand(WPARAM, LPARAM);
 
   static const MessageRow<SkinnedPages> kMessageTable[];
 
@@ -78,14 +77,15 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost {
   CPexonDlg& window_;
   CaptionStore& captions_;  // the window's: the page code and Apply share one
   PageTexts texts_;
+  PageModel model_;
+  std::unique_ptr<SubDialogs> dialogs_;
   SkinCanvas canvas_;
   ChildControls controls_;
-  MainBasicPage basic_;
+  BasicSettingsPage basic_;
   AdvancedPage advanced_;
   MainWindow main_;
   BrushCache brushes_;
   StartHidden startHidden_;
-  bool basicShown_ = false;
   bool cancelPending_ = false;
   bool dialogRan_ = false;  // a dialog ran inside the click being dispatched
 };

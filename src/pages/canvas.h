@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pages/controls.h"
 #include "pages/geometry.h"
 
 namespace k8 {
@@ -32,17 +33,6 @@ class Canvas {
   virtual bool drawImageOnBase(std::wstring_view name, int x, int y) {
     return drawImage(name, x, y);
   }
-};
-
-class Controls {
- public:
-  virtual ~Controls() = default;
-  virtual void createListBox(int id, Rect rect, const std::vector<std::wstring>& items) = 0;
-  virtual void createLabel(int id, Rect rect, std::wstring_view text) = 0;
-  virtual void createEdit(int id, Rect rect, std::wstring_view text) = 0;
-  virtual bool exists(int id) const = 0;
-  // Destroying a control that does not exist is a no-op.
-  virtual void destroy(int id) = 0;
 };
 
 }  // namespace k8

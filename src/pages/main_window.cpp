@@ -70,6 +70,7 @@ void MainWindow::showPage(Page page) {
   page_ = page;
   if (PageContent* old = content(previous)) old->destroyChildren(controls_);
   hover_.clear();
+  content(page_)->willShow();
   drawCommon();
   content(page_)->draw(canvas_, controls_);
   canvas_.present();
@@ -130,6 +131,14 @@ void MainWindow::click(Point p) {
     return;
   }
   host_.startDrag(p);
+}
+
+void MainWindow::command(int id, Notify code) {
+  if (PageContent* page = content(page_)) page->command(id, code);
+}
+
+void MainWindow::listHover(int id, Point p) {
+  if (PageContent* page = content(page_)) page->listHover(id, p);
 }
 
 void MainWindow::mouseMove(Point p) {

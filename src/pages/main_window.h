@@ -45,6 +45,12 @@ class PageContent {
   // Before the page's table is tested: close the lists the click point is outside of.
   virtual void dismissLists(Point) {}
   virtual void click(const Region&) {}
+  // Just before the page is drawn for being shown (not for a redraw of the shown page).
+  virtual void willShow() {}
+  // A notification from one of the page's child controls.
+  virtual void command(int /*id*/, Notify /*code*/) {}
+  // The pointer moved over the page's child list `id`, at a point in the list's coordinates.
+  virtual void listHover(int /*id*/, Point /*p*/) {}
   // The page's own controls, texts and child windows, after the common part.
   virtual void draw(Canvas&, Controls&) {}
   // Leaving the page: its child windows (and anything they need) go.
@@ -71,6 +77,10 @@ class MainWindow {
   void redrawPage();
   void mouseMove(Point p);
   void mouseHover(Point p);
+  // A child control of the shown page notifies its parent.
+  void command(int id, Notify code);
+  // The pointer moves over a child list of the shown page (seen before the list gets it).
+  void listHover(int id, Point p);
 
   Page currentPage() const { return page_; }
   Point lastClick() const { return lastClick_; }

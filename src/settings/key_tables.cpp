@@ -311,6 +311,12 @@ std::span<const std::wstring_view> dpiScale(int sensorType) {
   }
 }
 
+int dpiScaleLength(int sensorType) { return sensorType >= 1 && sensorType <= 3 ? 8 : 12; }
+
+std::wstring_view pageDpiText(int sensorType, int position) {
+  return dpiText(dpiScaleLength(sensorType) == 12 ? 0 : sensorType, position);
+}
+
 std::wstring_view dpiText(int sensorType, int position) {
   const auto scale = dpiScale(sensorType);
   return position >= 0 && static_cast<std::size_t>(position) < scale.size() ? scale[position]

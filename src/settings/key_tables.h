@@ -38,8 +38,13 @@ std::wstring_view brightnessText(int value);  // 0-9
 std::wstring_view beatSpeedText(int value);   // 0-4
 std::wstring_view switchTimeText(int value);  // 0-29
 
-// DPI scale of a sensor type (the values the Basic page lists); empty for unknown types.
+// DPI scale of a sensor type (types 0-3); empty for an unknown type, whose DPI stage notices
+// then carry no value.
 std::span<const std::wstring_view> dpiScale(int sensorType);
+// The scale the Basic page shows: 8 levels for types 1-3, and for every other type (0 and
+// unknown ones) the 12 levels of type 0.
+int dpiScaleLength(int sensorType);
+std::wstring_view pageDpiText(int sensorType, int position);
 std::wstring_view dpiText(int sensorType, int position);
 
 // English names of the sixteen functions and of the DPI actions (1-4).

@@ -14,7 +14,9 @@ HBRUSH BrushCache::get(COLORREF colour) {
 HBRUSH applyColourRule(HDC dc, const ColourRule& rule, HFONT font, BrushCache& brushes) {
   if (rule.text) SetTextColor(dc, toColorRef(*rule.text));
   if (rule.transparent) SetBkMode(dc, TRANSPARENT);
-  if (rule.textBackground) SetBkColor(dc, toColorRef(*rule.textBackground));
+  // List boxes paint each item with an opaque fill in the background colour whatever the
+  // mode: a transparent rule gives them the brush's colour.
+  SetBkColor(dc, toColorRef(rule.textBackground ? *rule.textBackground : rule.brush));
   if (rule.normalFont && font != nullptr) SelectObject(dc, font);
   return brushes.get(toColorRef(rule.brush));
 }

@@ -4,15 +4,28 @@
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
+const SkinImage* SkinCanvas::image(std::wstring_view name) {
+  auto it = images_.find(name);
+  if (it == images_.end()) {
+    auto decoded = std::make_unique<SkinImage>(folder_ + std::wstring(name));
+    if (!decoded->ok()) decoded.reset();
+    it = images_.emplace(std::wstring(name), std::move(decoded)).first;
+  }
+  return it->second.get();
+}
+
 bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
+  const SkinImage* decoded = image(name);
+  if (decoded == nullptr) {
+    if (onFailure_) onFailure_();
+    return false;
+  }
   const gdi::WindowDc screen(nullptr);
   const gdi::MemoryDc memory(screen.get());
   const gdi::Select select(memory.get(), bitmap_);
   if (!select.ok()) return false;
-  const std::wstring path = folder_ + std::wstring(name);
-  if (onFailure_) return DrawSkinImage(memory.get(), path, x, y, onFailure_);
-  return DrawSkinImage(memory.get(), path, x, y);
+  return drawSkinImage(memory.get(), *decoded, x, y);
 }
 
 void SkinCanvas::keepAsBase() {
@@ -22,11 +35,12 @@ void SkinCanvas::keepAsBase() {
 
 bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
-  const SkinImage image(folder_ + std::wstring(name));
-  if (!image.ok()) {
+  const SkinImage* decoded = this->image(name);
+  if (decoded == nullptr) {
     if (onFailure_) onFailure_();
     return false;
   }
+  const SkinImage& image = *decoded;
   const gdi::WindowDc screen(nullptr);
   const gdi::MemoryDc memory(screen.get());
   const gdi::Select select(memory.get(), bitmap_);

@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "pages/canvas.h"
 #include "skin/gdi_win32.h"
+#include "skin/skin_image_win32.h"
 
 namespace k8 {
 
@@ -25,7 +28,12 @@ class SkinCanvas : public Canvas {
     ownedBase_.reset();
     base_ = base;
   }
-  void setSkinFolder(std::wstring folder) { folder_ = std::move(folder); }
+  void dropImages() { images_.clear(); }
+  // A new skin: the images decoded from the old one are dropped.
+  void setSkinFolder(std::wstring folder) {
+    if (folder != folder_) images_.clear();
+    folder_ = std::move(folder);
+  }
   void setFonts(HFONT normal, HFONT bold) {
     normal_ = normal;
     bold_ = bold;
@@ -52,6 +60,10 @@ class SkinCanvas : public Canvas {
   HFONT bold_ = nullptr;
   COLORREF textColour_ = RGB(0, 255, 0);
   std::function<void()> onFailure_;
+  // Each image is decoded once per skin (null: it could not be decoded; not tried again).
+  std::map<std::wstring, std::unique_ptr<SkinImage>, std::less<>> images_;
+
+  const SkinImage* image(std::wstring_view name);
 };
 
 }  // namespace k8

@@ -33,21 +33,20 @@ Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 }  // namespace
 
-const SkinnedDialog::Row SkinnedDialog::kMessageTable[] = {
-    {WM_INITDIALOG, 0, -1, &SkinnedDialog::onInitDialog},
-    {WM_ERASEBKGND, 0, -1, &SkinnedDialog::onEraseBackground},
-    {WM_MOUSEMOVE, 0, -1, &SkinnedDialog::onMouseMove},
-    {WM_MOUSEHOVER, 0, -1, &SkinnedDialog::onMouseHover},
-    {WM_MOUSELEAVE, 0, -1, &SkinnedDialog::onMouseLeave},
-    {WM_LBUTTONDOWN, 0, -1, &SkinnedDialog::onLButtonDown},
-    {WM_COMMAND, -1, LBN_SELCHANGE, &SkinnedDialog::onListSelection},
-    {WM_COMMAND, -1, LBN_DBLCLK, &SkinnedDialog::onListSelection},
-    {WM_COMMAND, IDOK, -1, &SkinnedDialog::onOkCommand},
-    {WM_COMMAND, IDCANCEL, -1, &SkinnedDialog::onCancelCommand},
-    {WM_MOUSEWHEEL, 0, -1, &SkinnedDialog::onMouseWheel},
-    {WM_CTLCOLORSTATIC, 0, -1, &SkinnedDialog::onCtlColorStatic},
-    {WM_CTLCOLORLISTBOX, 0, -1, &SkinnedDialog::onCtlColorListBox},
-    {WM_CTLCOLOREDIT, 0, -1, &SkinnedDialog::onCtlColorEdit},
+const MessageRow<SkinnedDialog> SkinnedDialog::kMessageTable[] = {
+    {WM_INITDIALOG, kAny, kAny, &SkinnedDialog::onInitDialog},
+    {WM_ERASEBKGND, kAny, kAny, &SkinnedDialog::onEraseBackground},
+    {WM_MOUSEMOVE, kAny, kAny, &SkinnedDialog::onMouseMove},
+    {WM_MOUSEHOVER, kAny, kAny, &SkinnedDialog::onMouseHover},
+    {WM_MOUSELEAVE, kAny, kAny, &SkinnedDialog::onMouseLeave},
+    {WM_LBUTTONDOWN, kAny, kAny, &SkinnedDialog::onLButtonDown},
+    {WM_COMMAND, IDOK, kAny, &SkinnedDialog::onOkCommand},
+    {WM_COMMAND, IDCANCEL, kAny, &SkinnedDialog::onCancelCommand},
+    {WM_COMMAND, kAny, kAny, &SkinnedDialog::onChildCommand},
+    {WM_MOUSEWHEEL, kAny, kAny, &SkinnedDialog::onMouseWheel},
+    {WM_CTLCOLORSTATIC, kAny, kAny, &SkinnedDialog::onCtlColorStatic},
+    {WM_CTLCOLORLISTBOX, kAny, kAny, &SkinnedDialog::onCtlColorListBox},
+    {WM_CTLCOLOREDIT, kAny, kAny, &SkinnedDialog::onCtlColorEdit},
 };
 
 SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogLayout layout)
@@ -73,6 +72,7 @@ INT_PTR SkinnedDialog::runModal(HWND owner) {
   // The background and the font go with the dialog.
   canvas_.setBitmap(nullptr);
   canvas_.setBase(nullptr);
+  canvas_.dropImages();
   surface_.reset();
   background_.reset();
   font_.reset();
@@ -89,25 +89,20 @@ INT_PTR CALLBACK SkinnedDialog::dialogProc(HWND hwnd, UINT message, WPARAM wPara
   }
   auto* self = reinterpret_cast<SkinnedDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   if (self == nullptr || self->hwnd_ != hwnd) return FALSE;
-  bool handled = false;
-  const INT_PTR result = self->dispatch(message, wParam, lParam, handled);
-  return handled ? result : FALSE;
+  INT_PTR result = FALSE;
+  if (self->extraMessage(message, wParam, lParam, result)) return result;
+  return dispatchMessage(*self, std::span<const MessageRow<SkinnedDialog>>(kMessageTable), message,
+                         wParam, lParam, result)
+             ? result
+             : FALSE;
 }
 
-INT_PTR SkinnedDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
-  for (const Row& row : kMessageTable) {
-    if (row.message != message) continue;
-    if (message == WM_COMMAND) {
-      const int id = LOWORD(wParam);
-      const int code = HIWORD(wParam);
-      if (row.id == -1 && (list_ == nullptr || id != layout_.dropListId)) continue;
-      if (row.id > 0 && row.id != id) continue;
-      if (row.notification != -1 && row.notification != code) continue;
-    }
-    handled = true;
-    return (this->*row.handler)(wParam, lParam);
-  }
-  return FALSE;
+INT_PTR SkinnedDialog::onChildCommand(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (list_ != nullptr && id == layout_.dropListId && (code == LBN_SELCHANGE || code == LBN_DBLCLK))
+    return onListSelection(wParam, lParam);
+  return childCommand(id, code) ? TRUE : FALSE;
 }
 
 INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {

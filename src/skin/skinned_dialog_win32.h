@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pages/control_colours.h"
+#include "platform/message_table_win32.h"
 #include "skin/brush_cache_win32.h"
 #include "skin/gdi_win32.h"
 #include "skin/skin_canvas_win32.h"
@@ -71,20 +72,17 @@ class SkinnedDialog : private FrameHost {
   // After the drop list reported a choice.
   virtual void listChosen(int) {}
   virtual void showMessage(const std::wstring& text, const std::wstring& caption);
+  // A WM_COMMAND of one of the dialog's own controls (not OK, Cancel or the drop list).
+  virtual bool childCommand(int /*id*/, int /*code*/) { return false; }
+  // Any message, before the common table; true when the dialog handled it (with `result`).
+  virtual bool extraMessage(UINT, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
 
  private:
-  using Handler = INT_PTR (SkinnedDialog::*)(WPARAM, LPARAM);
-  struct Row {
-    UINT message;
-    int id;            // WM_COMMAND rows: control id (0: any)
-    int notification;  // WM_COMMAND rows: notification code (-1: any)
-    Handler handler;
-  };
-  static const Row kMessageTable[];
+  static const MessageRow<SkinnedDialog> kMessageTable[];
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR dialog);
-  INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  INT_PTR onChildCommand(WPARAM, LPARAM);
 
   INT_PTR onInitDialog(WPARAM, LPARAM);
   INT_PTR onEraseBackground(WPARAM, LPARAM);

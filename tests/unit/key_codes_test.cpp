@@ -121,6 +121,11 @@ TEST(KeyTables, NameLookupsAreExactAndPositionsFallBackToZero) {
   EXPECT_EQ(dpiText(1, 7), L"3200");
   EXPECT_EQ(dpiText(0, 11), L"4000");
   EXPECT_EQ(dpiText(4, 0), L"");
+  // The page shows an unknown sensor's levels on the 12-value scale.
+  EXPECT_EQ(dpiScaleLength(4), 12);
+  EXPECT_EQ(pageDpiText(4, 11), L"4000");
+  EXPECT_EQ(dpiScaleLength(3), 8);
+  EXPECT_EQ(pageDpiText(3, 8), L"");
   EXPECT_EQ(dpiText(2, 8), L"");
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_controls.h"
 #include "pages/main_window.h"
 #include "pages/pages.h"
 #include "platform/text.h"
@@ -38,16 +39,6 @@ class RecordingCanvas : public Canvas {
   }
   void keepAsBase() override { ops.push_back("keep base"); }
   std::vector<std::string> take() { return std::exchange(ops, {}); }
-};
-
-class FakeControls : public Controls {
- public:
-  std::set<int> alive;
-  void createListBox(int id, Rect, const std::vector<std::wstring>&) override { alive.insert(id); }
-  void createLabel(int id, Rect, std::wstring_view) override { alive.insert(id); }
-  void createEdit(int id, Rect, std::wstring_view) override { alive.insert(id); }
-  bool exists(int id) const override { return alive.count(id) != 0; }
-  void destroy(int id) override { alive.erase(id); }
 };
 
 class FakeHost : public MainWindowHost {

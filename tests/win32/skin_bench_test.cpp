@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "../unit/fake_controls.h"
 #include "pages/main_window.h"
 #include "pages/pages.h"
 #include "skin/gdi_win32.h"
@@ -26,15 +27,6 @@ class QuietHost : public MainWindowHost {
   void closeProgram() override {}
   void startDrag(Point) override {}
   void trackHover() override {}
-};
-
-class NoControls : public Controls {
- public:
-  void createListBox(int, Rect, const std::vector<std::wstring>&) override {}
-  void createLabel(int, Rect, std::wstring_view) override {}
-  void createEdit(int, Rect, std::wstring_view) override {}
-  bool exists(int) const override { return false; }
-  void destroy(int) override {}
 };
 
 double seconds() {
@@ -60,7 +52,7 @@ TEST(SkinBenchmark, HoverRepaintAndFullPageDraw) {
   SkinCanvas canvas(window, folder);
   canvas.setBitmap(backBuffer.get());
   canvas.setFonts(font.get(), font.get());
-  NoControls controls;
+  testing::FakeControls controls;
   QuietHost host;
   PageTexts texts;
   BasicPage basic(texts);

@@ -1,0 +1,244 @@
+#include "pages/basic_page.h"
+
+#include "pages/hover.h"
+#include "pages/skin_names.h"
+#include "settings/key_codes.h"
+
+namespace k8 {
+namespace {
+
+constexpr Rect kModeA{253, 518, 358, 539};
+constexpr Rect kModeB{357, 518, 462, 539};
+constexpr Rect kDefault{307, 549, 412, 570};
+
+constexpr int stageLeft(int stage) { return 554 + 27 * (stage - 1); }
+constexpr int cellTop(int level) { return 500 - 18 * (level - 1); }
+constexpr int rateLeft(int segment) { return 542 + 72 * (segment - 1); }
+constexpr int kRateTop = 204;
+constexpr int kRateBottom = 215;
+
+}  // namespace
+
+int rateSegmentOf(std::uint8_t code) {
+  switch (code) {
+    case 8: return 1;
+    case 4: return 2;
+    case 2: return 3;
+    default: return 4;
+  }
+}
+
+BasicSettingsPage::BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+                                     Canvas& canvas, Controls& controls)
+    : BasicPage(texts),
+      model_(model),
+      host_(host),
+      canvas_(canvas),
+      controls_(controls),
+      chooser_(model, host, controls,
+               [this](int button) {
+                 drawBox(button + 1);
+                 canvas_.present();
+               }),
+      lights_(model, host, controls) {}
+
+std::wstring BasicSettingsPage::boxCaption(int box) const {
+  if (box < 1 || box > kFunctionBoxes) return {};
+  return model_.captions.captions().mode(model_.working().shownMode())[box - 1];
+}
+
+void BasicSettingsPage::willShow() {
+  if (visited_) return;
+  visited_ = true;
+  host_.exchangeSensorSettings();
+  sensorType_ = model_.device.sensorType;
+  model_.captions.applyFirstRunDefaults(model_.settings.firstRunFlag);
+}
+
+void BasicSettingsPage::drawBox(int box) {
+  const HoverItem item{Control::FunctionBox,
+                       box,
+                       regionOf(Control::FunctionBox, box),
+                       img::kDropdownNormal,
+                       img::kDropdownOver,
+                       boxCaption(box),
+                       HoverGroup::FunctionBoxes};
+  drawHoverItem(canvas_, item, false);
+}
+
+void BasicSettingsPage::drawModeButtons() {
+  const int mode = model_.working().shownMode();
+  canvas_.drawImageOnBase(mode == 0 ? img::kButtonOver : img::kButtonNormal, kModeA.left,
+                          kModeA.top);
+  canvas_.drawImageOnBase(mode == 1 ? img::kButtonOver : img::kButtonNormal, kModeB.left,
+                          kModeB.top);
+  canvas_.drawText(L"Mode A", kModeA, FontKind::Normal, TextAlign::Centre);
+  canvas_.drawText(L"Mode B", kModeB, FontKind::Normal, TextAlign::Centre);
+}
+
+void BasicSettingsPage::drawRateSegment(int segment, bool lit) {
+  canvas_.drawImageOnBase(lit ? img::kSliderRateLight : img::kSliderRateDark, rateLeft(segment),
+                          kRateTop);
+}
+
+void BasicSettingsPage::drawStage(int stage) {
+  const MouseSettings& s = model_.working();
+  const auto i = static_cast<std::size_t>(stage - 1);
+  const bool enabled = s.dpiStageEnabled[i] == 1;
+  const int x = stageLeft(stage);
+  canvas_.drawImageOnBase(enabled ? img::kPaneTicked : img::kPane, x, 541);
+  const int n = dpiScaleLength();
+  for (int level = 1; level <= n; ++level) {
+    const bool lit = enabled && level <= s.dpiLevel[i] + 1;
+    canvas_.drawImageOnBase(lit ? img::kSliderDpiLight : img::kSliderDpiDark, x, cellTop(level));
+  }
+}
+
+void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
+  const UiStrings& ui = model_.texts;
+  canvas.drawText(ui.basicSettings, {105, 51, 320, 99}, FontKind::Bold, TextAlign::Left);
+  for (int box = 1; box <= kFunctionBoxes; ++box) drawBox(box);
+  drawModeButtons();
+  for (int segment = 1; segment <= 4; ++segment) {
+    drawRateSegment(segment, false);
+    static constexpr const wchar_t* kLabels[] = {L"125", L"250", L"500", L"1000"};
+    const int left = rateLeft(segment);
+    canvas.drawText(kLabels[segment - 1], {left, kRateBottom + 10, left + 70, kRateBottom + 30},
+                    FontKind::Normal, TextAlign::Centre);
+  }
+  // Titles start where the artwork leaves room for them; longer translations run on to the
+  // right instead of being cut off.
+  canvas.drawText(ui.keySetting, {259, 160, 470, 181}, FontKind::Normal, TextAlign::Left);
+  canvas.drawText(ui.reportRateSetting, {504, 161, 860, 182}, FontKind::Normal, TextAlign::Left);
+  canvas.drawText(ui.dpiSetting, {504, 275, 680, 296}, FontKind::Normal, TextAlign::Left);
+  canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
+  canvas.drawText(texts_.keyDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(L"Select", {stageLeft(1) - 60, 541, stageLeft(1) - 10, 557}, FontKind::Normal,
+                  TextAlign::Right);
+  canvas.drawText(L"Color", {stageLeft(1) - 60, 523, stageLeft(1) - 10, 539}, FontKind::Normal,
+                  TextAlign::Right);
+  for (int stage = 1; stage <= kDpiStageCount; ++stage) {
+    const int x = stageLeft(stage);
+    canvas.drawText(std::to_wstring(stage), {x - 4, 558, x + 20, 576}, FontKind::Normal,
+                    TextAlign::Centre);
+  }
+  if (!controls.exists(kSwatchFirstId)) {
+    const int n = dpiScaleLength();
+    const int left = n == 12 ? 514 : 494;
+    for (int level = 1; level <= n; ++level) {
+      controls.createLabel(kScaleLabelFirstId + level - 1,
+                           {left, cellTop(level), 544, cellTop(level) + 16},
+                           pageDpiText(sensorType_, level - 1), kStyleCentre | kStyleCentreImage);
+    }
+    lights_.draw(canvas);
+  }
+  drawRateSegment(rateSegmentOf(model_.working().reportRate), true);
+  for (int stage = 1; stage <= kDpiStageCount; ++stage) drawStage(stage);
+}
+
+void BasicSettingsPage::destroyChildren(Controls& controls) {
+  chooser_.closeAll();
+  lights_.destroyChildren();
+  for (int level = 1; level <= 12; ++level) controls.destroy(kScaleLabelFirstId + level - 1);
+}
+
+void BasicSettingsPage::dismissLists(Point p) {
+  for (int box = 1; box <= kFunctionBoxes; ++box) {
+    if (regionOf(Control::FunctionBox, box).contains(p)) continue;
+    if (chooser_.isOpen(box - 1) && functionListArea(box).contains(p)) continue;
+    if (chooser_.isOpen(box - 1) || controls_.exists(kFunctionListFirstId + box - 1))
+      chooser_.close(box - 1);
+    controls_.destroy(kDpiListId);
+  }
+  lights_.dismiss(p);
+}
+
+void BasicSettingsPage::setMode(int mode) {
+  model_.working().editMode = static_cast<std::uint8_t>(mode);
+  drawModeButtons();
+  for (int box = 1; box <= kFunctionBoxes; ++box) drawBox(box);
+  canvas_.present();
+}
+
+void BasicSettingsPage::keyDefaults() {
+  MouseSettings& s = model_.working();
+  resetKeyDefaults(s);
+  model_.captions.captions() = defaultCaptions(model_.captions.language());
+  for (int box = 1; box <= kFunctionBoxes; ++box) drawBox(box);
+  canvas_.present();
+}
+
+void BasicSettingsPage::rateClick(int segment) {
+  MouseSettings& s = model_.working();
+  const std::uint8_t code = kRateCodes[segment - 1];
+  const int current = rateSegmentOf(s.reportRate);
+  if (s.reportRate != code) {
+    if (current != segment) {
+      drawRateSegment(current, false);
+      drawRateSegment(segment, true);
+    }
+    s.reportRate = code;
+    canvas_.present();
+  }
+}
+
+void BasicSettingsPage::stageClick(int stage) {
+  MouseSettings& s = model_.working();
+  const auto i = static_cast<std::size_t>(stage - 1);
+  if (s.dpiStageEnabled[i] == 1) {
+    int others = 0;
+    for (std::size_t k = 0; k < s.dpiStageEnabled.size(); ++k)
+      if (k != i && s.dpiStageEnabled[k] == 1) ++others;
+    if (others == 0) return;  // one stage always stays on
+    s.dpiStageEnabled[i] = 0;
+  } else {
+    s.dpiStageEnabled[i] = 1;
+  }
+  drawStage(stage);
+  canvas_.present();
+}
+
+void BasicSettingsPage::levelClick(int stage, int level) {
+  if (level < 1 || level > dpiScaleLength()) return;
+  MouseSettings& s = model_.working();
+  const auto i = static_cast<std::size_t>(stage - 1);
+  s.dpiLevel[i] = static_cast<std::uint8_t>(level - 1);
+  const int x = stageLeft(stage);
+  for (int n = 1; n <= dpiScaleLength(); ++n)
+    canvas_.drawImageOnBase(n <= level ? img::kSliderDpiLight : img::kSliderDpiDark, x, cellTop(n));
+  canvas_.present();
+}
+
+void BasicSettingsPage::click(const Region& r) {
+  switch (r.control) {
+    case Control::ModeA: setMode(0); break;
+    case Control::ModeB: setMode(1); break;
+    case Control::KeyDefault: keyDefaults(); break;
+    case Control::FunctionBox: chooser_.fieldClick(r.index - 1); break;
+    case Control::RateSegment: rateClick(r.index); break;
+    case Control::DpiEnable: stageClick(r.index); break;
+    case Control::DpiColour: lights_.swatchClick(r.index); break;
+    case Control::LightList: lights_.boxClick(r.index); break;
+    case Control::DpiCell: levelClick(r.index, r.level); break;
+    default: break;
+  }
+}
+
+void BasicSettingsPage::command(int id, Notify code) {
+  if (code != Notify::SelChange && code != Notify::DoubleClick) return;
+  if (id == kDpiListId || isFunctionListId(id)) {
+    chooser_.listNotification(id);
+  } else if (isLightListId(id) && code == Notify::SelChange) {
+    lights_.listNotification(id);
+  }
+}
+
+void BasicSettingsPage::listHover(int id, Point p) {
+  if (id == kDpiListId || isFunctionListId(id)) {
+    chooser_.hover(id, p);
+  } else if (isLightListId(id)) {
+    lights_.hover(id, p);
+  }
+}
+
+}  // namespace k8

@@ -1,0 +1,61 @@
+#pragma once
+// The light area of the Basic page: one colour swatch per DPI stage (system colour dialog) and
+// the light effect in three small lists, "Mode", "Parameter" and "Effect".
+
+#include <string>
+#include <vector>
+
+#include "pages/canvas.h"
+#include "pages/page_model.h"
+
+namespace k8 {
+
+inline constexpr int kSwatchFirstId = 71;  // 71-74 for stages 1-4
+inline constexpr int kLightModeLabelId = 80;
+inline constexpr int kLightParameterLabelId = 81;
+inline constexpr int kLightOptionLabelId = 82;
+inline constexpr int kLightModeListId = 63;
+inline constexpr int kLightParameterListId = 64;
+inline constexpr int kLightOptionListId = 65;
+
+constexpr bool isLightListId(int id) { return id >= kLightModeListId && id <= kLightOptionListId; }
+
+// The texts of a light mode (0-3) and an option value (0-3); "" outside.
+std::wstring lightModeText(const UiStrings& ui, int mode);
+std::wstring lightOptionText(const UiStrings& ui, int option);
+// The parameter texts a mode offers (mode 1: brightness, 2: beat speed, else: switch time).
+std::vector<std::wstring> lightParameterTexts(int mode);
+// The text of the parameter field that `mode` uses; "" for a mode without one.
+std::wstring lightParameterText(const MouseSettings& s, int mode);
+
+class LightSettings {
+ public:
+  LightSettings(PageModel& model, PageHost& host, Controls& controls)
+      : model_(model), host_(host), controls_(controls) {}
+
+  // Texts and child windows, while the page creates its children.
+  void draw(Canvas& canvas);
+  // Which box a click hit: 1 "Mode", 2 "Parameter", 3 "Effect".
+  void boxClick(int box);
+  void swatchClick(int stage);  // 1-4
+  void listNotification(int listId);
+  // The pointer over an open light list selects the item under it.
+  void hover(int listId, Point p);
+  // A click at p outside a list's box closes that list.
+  void dismiss(Point p);
+  void destroyChildren();
+
+  bool isOpen(int box) const { return box >= 1 && box <= 3 && open_[box - 1]; }
+
+ private:
+  void createParameterAndOption();
+  void close(int box);
+  void setLabel(int id, const std::wstring& text);
+
+  PageModel& model_;
+  PageHost& host_;
+  Controls& controls_;
+  bool open_[3] = {};
+};
+
+}  // namespace k8
