@@ -74,3 +74,9 @@ add_test(NAME e2e_skin
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/skin_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-skin
           $<TARGET_FILE:k8ctl>)
 set_tests_properties(e2e_skin PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The Basic page driven by clicks: what reaches config.bin, str.ini and the mouse.
+add_test(NAME e2e_basic
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/basic_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-basic
+          $<TARGET_FILE:k8ctl>)
+set_tests_properties(e2e_basic PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
