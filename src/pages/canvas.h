@@ -25,6 +25,12 @@ class Canvas {
   // Copies the whole back buffer to the window.
   virtual void present() = 0;
 
+  // A page background at (0, 0), kept as the base that drawImageOnBase puts back.
+  virtual bool drawBackground(std::wstring_view name) {
+    const bool drawn = drawImage(name, 0, 0);
+    keepAsBase();
+    return drawn;
+  }
   // Keeps what has been drawn so far (a page background) as the base that drawImageOnBase puts
   // back under an image.
   virtual void keepAsBase() {}

@@ -52,8 +52,7 @@ std::vector<HoverItem> MainWindow::hoverItems() const {
 }
 
 void MainWindow::drawCommon() {
-  canvas_.drawImage(content(page_)->background(), 0, 0);
-  canvas_.keepAsBase();
+  canvas_.drawBackground(content(page_)->background());
   const auto items = hoverItems();
   const auto draw = [&](Control c) {
     for (const HoverItem& item : items)

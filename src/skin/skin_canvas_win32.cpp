@@ -14,6 +14,19 @@ const SkinImage* SkinCanvas::image(std::wstring_view name) {
   return it->second.get();
 }
 
+bool SkinCanvas::blend(const SkinImage& image, int x, int y) {
+  const gdi::Select target(target_.get(), bitmap_);
+  const gdi::Select source(source_.get(), image.bitmap());
+  if (!target.ok() || !source.ok()) return false;
+  if (image.hasAlpha()) {
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return AlphaBlend(target_.get(), x, y, image.width(), image.height(), source_.get(), 0, 0,
+                      image.width(), image.height(), blend) != FALSE;
+  }
+  return BitBlt(target_.get(), x, y, image.width(), image.height(), source_.get(), 0, 0, SRCCOPY) !=
+         FALSE;
+}
+
 bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
   const SkinImage* decoded = image(name);
@@ -21,43 +34,48 @@ bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
     if (onFailure_) onFailure_();
     return false;
   }
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select select(memory.get(), bitmap_);
-  if (!select.ok()) return false;
-  return drawSkinImage(memory.get(), *decoded, x, y);
+  return blend(*decoded, x, y);
+}
+
+bool SkinCanvas::drawBackground(std::wstring_view name) {
+  const SkinImage* decoded = bitmap_ != nullptr ? image(name) : nullptr;
+  if (decoded == nullptr || decoded->hasAlpha()) {
+    const bool drawn = drawImage(name, 0, 0);
+    keepAsBase();
+    return drawn;
+  }
+  ownedBase_.reset();
+  base_ = decoded->bitmap();
+  baseIsImage_ = true;
+  return blend(*decoded, 0, 0);
 }
 
 void SkinCanvas::keepAsBase() {
+  baseIsImage_ = false;
   ownedBase_.reset(copyBitmap(bitmap_));
   base_ = ownedBase_.get();
 }
 
 bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
-  const SkinImage* decoded = this->image(name);
+  const SkinImage* decoded = image(name);
   if (decoded == nullptr) {
     if (onFailure_) onFailure_();
     return false;
   }
-  const SkinImage& image = *decoded;
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select select(memory.get(), bitmap_);
-  if (!select.ok()) return false;
   if (base_ != nullptr) {
-    const gdi::MemoryDc base(screen.get());
-    const gdi::Select selectBase(base.get(), base_);
-    if (selectBase.ok())
-      BitBlt(memory.get(), x, y, image.width(), image.height(), base.get(), x, y, SRCCOPY);
+    const gdi::Select target(target_.get(), bitmap_);
+    const gdi::Select base(source_.get(), base_);
+    if (target.ok() && base.ok())
+      BitBlt(target_.get(), x, y, decoded->width(), decoded->height(), source_.get(), x, y,
+             SRCCOPY);
   }
-  return drawSkinImage(memory.get(), image, x, y);
+  return blend(*decoded, x, y);
 }
 
 void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) {
   if (bitmap_ == nullptr || text.empty()) return;
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
+  const gdi::MemoryDc& memory = target_;
   const gdi::Select select(memory.get(), bitmap_);
   if (!select.ok()) return;
   HFONT chosen = font == FontKind::Bold && bold_ != nullptr ? bold_ : normal_;
@@ -72,7 +90,7 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
 
 void SkinCanvas::presentTo(HDC target) const {
   if (bitmap_ == nullptr || target == nullptr) return;
-  const gdi::MemoryDc memory(target);
+  const gdi::MemoryDc& memory = target_;
   const gdi::Select select(memory.get(), bitmap_);
   if (!select.ok()) return;
   RECT client{};

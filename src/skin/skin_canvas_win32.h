@@ -26,12 +26,17 @@ class SkinCanvas : public Canvas {
   // A base kept elsewhere (a sub-dialog's pristine background).
   void setBase(HBITMAP base) {
     ownedBase_.reset();
+    baseIsImage_ = false;
     base_ = base;
   }
-  void dropImages() { images_.clear(); }
+  void dropImages() {
+    if (baseIsImage_) base_ = nullptr;
+    baseIsImage_ = false;
+    images_.clear();
+  }
   // A new skin: the images decoded from the old one are dropped.
   void setSkinFolder(std::wstring folder) {
-    if (folder != folder_) images_.clear();
+    if (folder != folder_) dropImages();
     folder_ = std::move(folder);
   }
   void setFonts(HFONT normal, HFONT bold) {
@@ -46,6 +51,8 @@ class SkinCanvas : public Canvas {
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
   void present() override;
   void keepAsBase() override;
+  // The decoded background itself is the base: no copy of the whole window is made.
+  bool drawBackground(std::wstring_view name) override;
   bool drawImageOnBase(std::wstring_view name, int x, int y) override;
   // The bitmap onto a context the caller has (WM_ERASEBKGND, WM_PAINT).
   void presentTo(HDC target) const;
@@ -56,6 +63,7 @@ class SkinCanvas : public Canvas {
   HBITMAP bitmap_ = nullptr;
   HBITMAP base_ = nullptr;
   gdi::Bitmap ownedBase_;
+  bool baseIsImage_ = false;  // base_ is a decoded image of images_
   HFONT normal_ = nullptr;
   HFONT bold_ = nullptr;
   COLORREF textColour_ = RGB(0, 255, 0);
@@ -63,7 +71,13 @@ class SkinCanvas : public Canvas {
   // Each image is decoded once per skin (null: it could not be decoded; not tried again).
   std::map<std::wstring, std::unique_ptr<SkinImage>, std::less<>> images_;
 
+  // Contexts kept for the canvas's life: making three of them for every image cost more than
+  // the drawing. Bitmaps are selected into them only for the length of one call.
+  gdi::MemoryDc target_{nullptr};
+  gdi::MemoryDc source_{nullptr};
+
   const SkinImage* image(std::wstring_view name);
+  bool blend(const SkinImage& image, int x, int y);
 };
 
 }  // namespace k8

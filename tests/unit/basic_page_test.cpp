@@ -283,9 +283,9 @@ TEST(LightSettings, SwatchesOnlyForEnabledStagesAndCancelKeepsTheColour) {
   EXPECT_EQ(rig.pageHost.colourDialogs, 0);
   rig.window.click({554 + 3, 527});
   EXPECT_EQ(rig.pageHost.colourDialogs, 1);
-  EXPECT_EQ((std::array<std::uint8_t, 3>{rig.s().dpiColor[0], rig.s().dpiColor[1],
-                                         rig.s().dpiColor[2]}),
-            (std::array<std::uint8_t, 3>{255, 0, 0}));
+  EXPECT_EQ(
+      (std::array<std::uint8_t, 3>{rig.s().dpiColor[0], rig.s().dpiColor[1], rig.s().dpiColor[2]}),
+      (std::array<std::uint8_t, 3>{255, 0, 0}));
   EXPECT_EQ(rig.controls.children.at(kSwatchFirstId).invalidated, 1);
   rig.pageHost.colour.reset();
   rig.window.click({554 + 3, 527});
