@@ -38,6 +38,13 @@ bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
 }
 
 bool SkinCanvas::drawBackground(std::wstring_view name) {
+  // A window-sized image is kept for the shown page only.
+  if (!background_.empty() && background_ != name) {
+    if (baseIsImage_) base_ = nullptr;
+    baseIsImage_ = false;
+    if (const auto it = images_.find(background_); it != images_.end()) images_.erase(it);
+  }
+  background_ = name;
   const SkinImage* decoded = bitmap_ != nullptr ? image(name) : nullptr;
   if (decoded == nullptr || decoded->hasAlpha()) {
     const bool drawn = drawImage(name, 0, 0);

@@ -64,6 +64,7 @@ class SkinCanvas : public Canvas {
   HBITMAP base_ = nullptr;
   gdi::Bitmap ownedBase_;
   bool baseIsImage_ = false;  // base_ is a decoded image of images_
+  std::wstring background_;   // name of the page background last drawn
   HFONT normal_ = nullptr;
   HFONT bold_ = nullptr;
   COLORREF textColour_ = RGB(0, 255, 0);

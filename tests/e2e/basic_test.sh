@@ -102,9 +102,10 @@ cp "$E2E_APP/config.bin" "$work/ok.bin"
 check "OK sends what config.bin holds" \
   diff <(sent <"$work/ok-wire.log" | tail -n +3) <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
 
-# Cancel drops a change and its caption.
+# Cancel drops a change and its caption, also when the Advanced page was shown at the time.
 win=$(open_window) || e2e_fail "window after OK"
 pick_function "$win" 5 15                  # Mode B is shown: box 5 Key Off
+click_at "$win" 80 70
 click_at "$win" 820 633
 check "Cancel hides the window" wait_for "hidden" no_main_window
 win=$(open_window) || e2e_fail "window after Cancel"
@@ -113,9 +114,12 @@ click_at "$win" 700 633
 check "Apply after Cancel saves the committed copy" wait_for "config.bin saved again" \
   cmp -s "$work/ok.bin" "$E2E_APP/config.bin"
 check "Cancel dropped the caption" test "$(caption Item53)" = Backward
+click_at "$win" 30 70
 move_to "$win" 400 40
-sleep 0.3
+sleep 0.5
 shot "$win" "$shots/Default-after-cancel.png"
+check "after Cancel box 5 shows its saved caption again" test \
+  "$("$CONVERT" "$shots/Default-after-cancel.png" -crop 150x21+272+291 -format %k info:)" -gt 2
 
 # The other skin, with the settings made above and a list open.
 cp "$E2E_APP/config.bin" "$E2E_APP/str.ini" "$work/"
