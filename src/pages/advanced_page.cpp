@@ -59,7 +59,8 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   const std::wstring* titles[kRows] = {&ui.mouseSpeed, &ui.scrollingSpeed, &ui.doubleClickSpeed};
   for (int row = 1; row <= kRows; ++row) {
     const int top = rowTop(row);
-    canvas.drawText(*titles[row - 1], {38, top - 40, 143, top - 19}, FontKind::Normal,
+    // Centred over (38, 143) as the artwork has it, with room for titles wider than that.
+    canvas.drawText(*titles[row - 1], {18, top - 40, 163, top - 19}, FontKind::Normal,
                     TextAlign::Centre);
     for (int p = 1; p <= kPointerSteps; ++p) {
       canvas.drawImageOnBase(img::kSliderDark, cellLeft(p), top);
