@@ -146,8 +146,10 @@ for skin in Default Frost; do
     move_to "$win" 400 40
     sleep 0.6
     shot "$win" "$shots/$skin-after-cancel.png"
-    check "after Cancel the page is drawn afresh" test \
-      "$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")" = none
+    # The window opens with the keyboard focus in the macro name edit: its caret may blink.
+    box=$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")
+    check "after Cancel the page is drawn afresh ($box)" \
+      eval '[[ $box == none ]] || inside "$box" 735 322 799 336
     # Apply now sends and saves the copy committed by OK (that of applied.bin). config.bin's
     # first byte goes back to 0 first, so that only the new save can match. The mouse answers
     # reads with what the earlier Applies wrote, so only what goes out is compared.
