@@ -40,6 +40,11 @@ target_include_directories(k8tray PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(k8tray PRIVATE shell32 user32)
 target_compile_options(k8tray PRIVATE ${K8_WARNINGS})
 
+# k8pointer: the e2e test's view of the session's pointer settings, from another process.
+add_executable(k8pointer ${CMAKE_SOURCE_DIR}/tests/e2e/k8pointer_win32.cpp)
+target_link_libraries(k8pointer PRIVATE user32)
+target_compile_options(k8pointer PRIVATE ${K8_WARNINGS})
+
 # The release folder: what a user runs, with its data files beside it.
 set(K8_RELEASE ${CMAKE_BINARY_DIR}/release)
 add_custom_target(release ALL
@@ -80,3 +85,9 @@ add_test(NAME e2e_basic
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/basic_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-basic
           $<TARGET_FILE:k8ctl>)
 set_tests_properties(e2e_basic PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The Advanced page: system pointer settings and the macro editor, in both skins.
+add_test(NAME e2e_advanced
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/advanced_test.sh ${K8_SIM_DIR}
+          ${CMAKE_BINARY_DIR}/e2e-advanced $<TARGET_FILE:k8ctl> $<TARGET_FILE:k8pointer>)
+set_tests_properties(e2e_advanced PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

@@ -32,7 +32,7 @@ void SkinnedPages::applyAndCommit() {
       captions_);
   applySettings(window_.settings().working, commands, persistence);
   window_.settings().commit();
-  // The system pointer settings of the Advanced page are written here once that page exists.
+  advanced_.writeSystemSettings();
 }
 
 void SkinnedPages::revertAndMarkCancel() {

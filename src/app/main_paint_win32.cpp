@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/main_dialog_win32.h"
+#include "app/resource_ids.h"
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "pages/control_colours.h"
@@ -33,6 +34,13 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_COMMAND, kLightModeListId, kAny, &SkinnedPages::onChildCommand},
     {WM_COMMAND, kLightParameterListId, kAny, &SkinnedPages::onChildCommand},
     {WM_COMMAND, kLightOptionListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kLoopTimesId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kMacroNameId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kMacroListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kSequenceListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_COMMAND, kInsertListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_RECORDER_KEY, kAny, kAny, &SkinnedPages::onRecorderKey},
+    {WM_CONTEXTMENU, kAny, kAny, &SkinnedPages::onContextMenu},
 };
 
 namespace {
@@ -60,7 +68,13 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
       canvas_(window.hwnd(), window.skinFolder()),
       controls_(window.hwnd()),
       basic_(texts_, model_, *this, canvas_, controls_),
-      advanced_(texts_),
+      recordIni_(window.paths().recordIni),
+      recorderHook_(window.hwnd(), WM_RECORDER_KEY,
+                    [this](std::wstring_view name, std::uint32_t keyData) {
+                      advanced_.macros().onHookKey(name, keyData);
+                    }),
+      advanced_(texts_, model_, *this, canvas_, controls_, systemPointer_, recordIni_,
+                recorderHook_),
       main_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
   canvas_.setBitmap(window.backBuffer());
@@ -95,7 +109,38 @@ bool SkinnedPages::preTranslate(MSG& msg) {
       GetParent(msg.hwnd) == window_.hwnd()) {
     main_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
   }
+  // While a macro records, typed keys reach the hook only, not the page's controls (nor does
+  // Enter hide the window).
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+      main_.currentPage() == Page::Advanced && advanced_.macros().recording()) {
+    return true;
+  }
   return false;
+}
+
+INT_PTR SkinnedPages::onRecorderKey(WPARAM wParam, LPARAM) {
+  advanced_.macros().onRecorderMessage(static_cast<RecorderKind>(wParam));
+  return TRUE;
+}
+
+// A right click on the key-press sequence: one popup entry that deletes the line under the
+// pointer (hot-tracking selected it).
+INT_PTR SkinnedPages::onContextMenu(WPARAM wParam, LPARAM lParam) {
+  const HWND from = reinterpret_cast<HWND>(wParam);
+  if (main_.currentPage() != Page::Advanced || from == nullptr ||
+      GetDlgCtrlID(from) != kSequenceListId)
+    return FALSE;
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (lParam == -1) GetCursorPos(&at);
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return TRUE;
+  AppendMenuW(menu, MF_STRING, kDeleteLineCommand, window_.strings().deleteMacro.c_str());
+  const int chosen =
+      static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                      at.y, 0, window_.hwnd(), nullptr));
+  DestroyMenu(menu);
+  if (chosen == kDeleteLineCommand) advanced_.macros().deleteSelectedLine();
+  return TRUE;
 }
 
 INT_PTR SkinnedPages::onChildCommand(WPARAM wParam, LPARAM lParam) {

@@ -13,12 +13,16 @@
 #include "app/main_window_pages_win32.h"
 #include "app/sub_dialogs_win32.h"
 #include "i18n/captions.h"
+#include "macros/keyboard_hook_win32.h"
+#include "pages/advanced_page.h"
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
 #include "pages/main_window.h"
 #include "pages/page_model.h"
 #include "pages/pages.h"
+#include "pages/system_pointer_win32.h"
 #include "platform/message_table_win32.h"
+#include "platform/profile_win32.h"
 #include "skin/brush_cache_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
@@ -70,6 +74,8 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
   INT_PTR onCtlColorListBox(WPARAM, LPARAM);
   INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
   INT_PTR onChildCommand(WPARAM, LPARAM);
+  INT_PTR onRecorderKey(WPARAM, LPARAM);
+  INT_PTR onContextMenu(WPARAM, LPARAM);
 
   static const MessageRow<SkinnedPages> kMessageTable[];
 
@@ -82,7 +88,10 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
   SkinCanvas canvas_;
   ChildControls controls_;
   BasicSettingsPage basic_;
-  AdvancedPage advanced_;
+  Win32SystemPointer systemPointer_;
+  Win32Profile recordIni_;
+  RecorderHook recorderHook_;
+  AdvancedSettingsPage advanced_;
   MainWindow main_;
   BrushCache brushes_;
   StartHidden startHidden_;

@@ -35,14 +35,15 @@ void MacroRecorder::StartRecording(MacroLists& lists) {
 }
 
 void MacroRecorder::StopRecording() {
+  // The hook goes before the box is shown: the key that closes the box is not the macro's.
+  const bool wasHooked = hookInstalled_;
+  removeHook();
   show(texts_.stopRecording, false);
   if (!recording_) {
     show(texts_.notStarted, true);
     return;
   }
-  if (!hookInstalled_) return;
-  removeHook();
-  host_.sendRecorderMessage(RecorderKind::Stopped, false);
+  if (wasHooked) host_.sendRecorderMessage(RecorderKind::Stopped, false);
 }
 
 void MacroRecorder::removeHook() {

@@ -13,8 +13,9 @@
 namespace k8 {
 
 enum class FontKind { Normal, Bold };
-// Every text is one line, vertically centred in its rectangle.
-enum class TextAlign { Left, Centre, Right };
+// Every text is one line, vertically centred in its rectangle, except CentreWrap: broken into
+// lines at word breaks, the block centred both ways.
+enum class TextAlign { Left, Centre, Right, CentreWrap };
 
 class Canvas {
  public:

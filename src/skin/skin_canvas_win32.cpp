@@ -90,6 +90,17 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), textColour_);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  if (align == TextAlign::CentreWrap) {
+    // DT_VCENTER works on single lines only: measure the block, then centre it by hand.
+    const UINT wrap = DT_WORDBREAK | DT_CENTER | DT_NOPREFIX;
+    RECT measured = r;
+    const int height = DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()),
+                                 &measured, wrap | DT_CALCRECT);
+    r.top += (rect.height() - height) / 2;
+    r.bottom = r.top + height;
+    DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, wrap);
+    return;
+  }
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   flags |= align == TextAlign::Centre ? DT_CENTER : align == TextAlign::Right ? DT_RIGHT : DT_LEFT;
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, flags);

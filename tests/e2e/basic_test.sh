@@ -14,7 +14,6 @@ k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
 shots=$work/screenshots
 mkdir -p "$shots"
 E2E_FAILED=0
-source "$here/window.sh"
 
 trap e2e_stop EXIT
 e2e_start "$work/session" "$work/prefix-template" || exit 1

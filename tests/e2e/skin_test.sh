@@ -16,7 +16,13 @@ E2E_FAILED=0
 trap e2e_stop EXIT
 e2e_start "$work/session" "$work/prefix-template" || exit 1
 
-source "$here/window.sh"
+changed() { [[ $(pixel "$1" "$3" "$4") != $(pixel "$2" "$3" "$4") ]]; }
+same() { [[ $(pixel "$1" "$3" "$4") == $(pixel "$2" "$3" "$4") ]]; }
+inside() {  # inside "X0 Y0 X1 Y1" L T R B
+  local x0 y0 x1 y1
+  read -r x0 y0 x1 y1 <<<"$1"
+  ((x0 >= $2 && y0 >= $3 && x1 <= $4 && y1 <= $5))
+}
 report_rate=1925  # its offset in the record; codes 1, 2, 4, 8 = 1000, 500, 250, 125 Hz
 
 for skin in Default Frost; do
@@ -140,8 +146,10 @@ for skin in Default Frost; do
     move_to "$win" 400 40
     sleep 0.6
     shot "$win" "$shots/$skin-after-cancel.png"
-    check "after Cancel the page is drawn afresh" test \
-      "$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")" = none
+    # The window opens with the keyboard focus in the macro name edit: its caret may blink.
+    box=$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")
+    check "after Cancel the page is drawn afresh ($box)" \
+      eval '[[ $box == none ]] || inside "$box" 735 322 799 336
     # Apply now sends and saves the copy committed by OK (that of applied.bin). config.bin's
     # first byte goes back to 0 first, so that only the new save can match. The mouse answers
     # reads with what the earlier Applies wrote, so only what goes out is compared.

@@ -27,7 +27,8 @@ class RecordingCanvas : public Canvas {
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override {
     const char* a = align == TextAlign::Left     ? "left"
                     : align == TextAlign::Centre ? "centre"
-                                                 : "right";
+                    : align == TextAlign::Right  ? "right"
+                                                 : "wrap";
     ops.push_back("text " + toUtf8(text) + " " + rectText(rect) + " " + a +
                   (font == FontKind::Bold ? " bold" : ""));
   }

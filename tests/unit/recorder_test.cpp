@@ -39,13 +39,18 @@ class RecorderTest : public ::testing::Test, public RecorderHost {
   }
 
   MacroLists lists_{{L"m"}, 0, {L"old"}, 0, L"m"};
-  MacroRecorder recorder_{
-      *this, RecorderTexts{.appTitle = L"App"},
-      [this](const std::wstring& t, const std::wstring& c) { shown_.emplace_back(t, c); }};
+  MacroRecorder recorder_{*this, RecorderTexts{.appTitle = L"App"},
+                          [this](const std::wstring& t, const std::wstring& c) {
+                            shown_.emplace_back(t, c);
+                            // The user closes the box with Enter; a hook still in place would see
+                            // the key.
+                            if (enterClosesBoxes_ && hooked_) recorder_.onHookKey(L"Enter", 0);
+                          }};
   std::vector<std::pair<std::wstring, std::wstring>> shown_;
   std::vector<RecorderKind> kinds_;
   unsigned long installError_ = 0;
   bool hooked_ = false;
+  bool enterClosesBoxes_ = false;
   std::wstring title_;
 };
 
@@ -73,6 +78,14 @@ TEST_F(RecorderTest, AReleaseBeforeAnyPressIsNotRecorded) {
   recorder_.StartRecording(lists_);
   recorder_.onHookKey(L"Enter", kRelease);  // the key that closed the "Start Recording" box
   type(L"A");
+  EXPECT_EQ(lists_.events, (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+}
+
+TEST_F(RecorderTest, TheKeyThatClosesTheStopBoxIsNotRecorded) {
+  enterClosesBoxes_ = true;
+  recorder_.StartRecording(lists_);
+  type(L"A");
+  recorder_.StopRecording();
   EXPECT_EQ(lists_.events, (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
 }
 

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# The Advanced page under Wine: the first visit shows the session's pointer settings, OK writes
+# changed ones back to the system, a macro recorded from the keyboard is saved, encoded and sent
+# with Apply, loop times out of range become 1, Delete removes the macro's section at once;
+# screenshots of the page with a macro in both skins.
+#   tests/e2e/advanced_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE K8POINTER_EXE
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/harness.sh"
+sim=$(cd "$1" && pwd)
+mkdir -p "$2"
+work=$(cd "$2" && pwd)
+k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+k8pointer_exe=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
+shots=$work/screenshots
+mkdir -p "$shots"
+E2E_FAILED=0
+
+trap e2e_stop EXIT
+e2e_start "$work/session" "$work/prefix-template" || exit 1
+
+pointer() { wine "$k8pointer_exe" "$@" </dev/null 2>>"$E2E_DIR/run.log" | tr -d '\r'; }
+k8ctl() { (cd "$E2E_APP" && wine "$k8ctl_exe" "$@" </dev/null 2>>"$E2E_DIR/run.log" | tr -d '\r'); }
+macros_listed() { k8ctl macros record.ini; }
+box_shown() { journal_has "messagebox	QTV-K8GamingMouse-sim	$1"; }
+no_popup() { ! popup_window >/dev/null; }
+close_box() {  # close_box TEXT: the program's message box with that text, by Enter
+  wait_for "message box '$1'" box_shown "$1" && wait_for "box window" popup_window &&
+    send_keys "$(popup_window)" Return && wait_for "box closed" no_popup
+}
+# Centre of slider cell p in row r (1 speed, 2 wheel, 3 double-click).
+cell_x() { echo $((52 + 24 * ($1 - 1) + 12)); }
+cell_y() { echo $((200 + 150 * ($1 - 1) + 5)); }
+lit() {  # lit SHOT ROW P: cell p looks like cell 1 of its row (always lit here)
+  [[ $(pixel "$1" "$(cell_x "$3")" "$(cell_y "$2")") == $(pixel "$1" "$(cell_x 1)" "$(cell_y "$2")") ]]
+}
+lights() {  # lights SHOT ROW N: cells 1..N lit, N+1 dark
+  lit "$1" "$2" "$3" && ! lit "$1" "$2" $(($3 + 1))
+}
+select_loop_text() {  # the loop-times edit, its whole text selected
+  click_at "$win" 767 369
+  xdotool key Home keydown Shift_L key End keyup Shift_L
+}
+apply_and_wait() {  # Apply, then wait for the save (config.bin's first byte goes 0 -> 1)
+  printf '\0' | dd of="$E2E_APP/config.bin" bs=1 count=1 conv=notrunc 2>/dev/null
+  click_at "$win" 700 633
+  wait_for "config.bin saved" config_saved
+}
+image_bytes() { od -An -tu1 -j$((384 + 1 + 128 * $1)) -N2 "$E2E_APP/config.bin" | xargs; }
+# Record offsets of the pointer fields.
+precision=1955 speed=1957 wheel=1958 double_click=1959
+
+# The session's settings before the program starts: speed 14, 7 lines, 640 ms, acceleration.
+check "the session takes the test's pointer settings" pointer set 14 7 640 1
+check "they read back" test "$(pointer get)" = "speed=14 wheel=7 double-click=640 acceleration=1"
+
+e2e_prepare "$sim" 1 0
+set_skin Default
+e2e_launch
+wait_for "tray icon" tray_icon_drawn || e2e_fail "no icon"
+win=$(open_window) || { e2e_fail "the window did not open"; exit 1; }
+click_at "$win" 80 70
+move_to "$win" 400 40
+sleep 0.6
+shot "$win" "$shots/Default-first-visit.png"
+first=$shots/Default-first-visit.png
+check "first visit: speed 14 lights 8 cells" lights "$first" 1 8
+check "first visit: 7 lines light 7 cells" lights "$first" 2 7
+check "first visit: 640 ms lights 4 cells" lights "$first" 3 4
+check "first visit: precision ticked, one-screen not" \
+  test "$(pixel "$first" 59 263)" != "$(pixel "$first" 59 413)"
+apply_and_wait || e2e_fail "Apply after the first visit"
+check "the first visit stored the system's steps" test \
+  "$(record_byte $precision) $(record_byte $speed) $(record_byte $wheel) $(record_byte $double_click)" \
+  = "1 8 7 4"
+
+# New settings on the page: speed step 3, 5 lines, step 9 (340 ms), no acceleration.
+click_at "$win" "$(cell_x 3)" "$(cell_y 1)"
+click_at "$win" "$(cell_x 5)" "$(cell_y 2)"
+click_at "$win" "$(cell_x 9)" "$(cell_y 3)"
+click_at "$win" 59 263
+
+# A macro: name, New, record A then B, Stop, Confirm.
+click_at "$win" 767 329
+send_keys "$win" m a c r o
+click_at "$win" 565 538
+click_at "$win" 749 243
+check "Start Recording asks first" close_box "Start Recording"
+sleep 0.3
+send_keys "$win" a b
+sleep 0.5
+click_at "$win" 749 279
+check "Stop Recording tells" close_box "Stop Recording"
+click_at "$win" 773 538
+check "Confirm saves the recorded macro" wait_for "record.ini" test -s "$E2E_APP/record.ini"
+listed=$(macros_listed)
+check "record.ini holds A then B as seven lines ($(echo $listed))" test \
+  "$(echo $listed)" = "0 macro: 7 lines, 4 pairs A Dn 50 ms A Up 50 ms B Dn 50 ms B Up"
+cp "$E2E_APP/record.ini" "$work/record.ini"
+move_to "$win" 400 40
+sleep 0.5
+shot "$win" "$shots/Default-macro.png"
+
+# Loop times: 300 is kept; 0 and 70000 become 1.
+select_loop_text
+send_keys "$win" 3 0 0
+apply_and_wait || e2e_fail "Apply with 300"
+check "loop times 300 go into image 0 high byte first" test "$(image_bytes 0)" = "1 44"
+select_loop_text
+send_keys "$win" 0
+apply_and_wait || e2e_fail "Apply with 0"
+check "loop times 0 become 1" test "$(image_bytes 0)" = "0 1"
+select_loop_text
+send_keys "$win" 3 0 0
+select_loop_text
+send_keys "$win" 7 0 0 0 0
+apply_and_wait || e2e_fail "Apply with 70000"
+check "loop times 70000 become 1" test "$(image_bytes 0)" = "0 1"
+
+# OK: the system gets the page's settings, config.bin the macro image of record.ini.
+before=$(wire_lines)
+printf '\0' | dd of="$E2E_APP/config.bin" bs=1 count=1 conv=notrunc 2>/dev/null
+click_at "$win" 600 633
+check "OK hides the window" wait_for "hidden" no_main_window
+wait_for "config.bin saved" config_saved || e2e_fail "OK did not save"
+check "OK wrote the pointer settings to the system ($(pointer get))" test "$(pointer get)" = \
+  "speed=4 wheel=5 double-click=340 acceleration=0"
+cp "$E2E_APP/config.bin" "$E2E_APP/expected.bin"
+k8ctl encode-macros record.ini expected.bin >/dev/null
+check "the macro images in config.bin are those of record.ini" \
+  cmp "$E2E_APP/config.bin" "$E2E_APP/expected.bin"
+pairs=$(od -An -tx1 -j$((384 + 1 + 2)) -N8 "$E2E_APP/config.bin" | xargs)
+check "OK sends the macro image ($pairs)" \
+  grep -qF "$pairs" <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
+
+# Delete takes the section out of record.ini at once.
+win=$(open_window) || e2e_fail "window after OK"
+click_at "$win" 669 538
+check "Delete removes the macro from record.ini" wait_for "no macro" test -z "$(macros_listed)"
+click_at "$win" 855 10
+for _ in $(seq 50); do running || break; sleep 0.1; done
+
+# The other skin, with the recorded macro loaded.
+e2e_prepare "$sim" 1 0
+set_skin Frost
+cp "$work/record.ini" "$E2E_APP/record.ini"
+e2e_launch
+wait_for "tray icon" tray_icon_drawn || e2e_fail "Frost: no icon"
+win=$(open_window) || { e2e_fail "Frost: the window did not open"; exit 1; }
+click_at "$win" 80 70
+move_to "$win" 400 40
+sleep 0.6
+shot "$win" "$shots/Frost-macro.png"
+check "Frost: the page shows the settings OK gave the system" lights "$shots/Frost-macro.png" 1 3
+
+echo "screenshots: $shots"
+exit "$E2E_FAILED"
