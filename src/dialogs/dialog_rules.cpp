@@ -71,8 +71,8 @@ std::optional<RepeatSwitch> RepeatModeBoxes::click(Point p) {
 }
 
 Rect centredVertically(Rect label, int textHeight) {
+  // A text taller than its label grows it evenly instead of being cut off.
   const int spare = label.height() - textHeight;
-  if (spare <= 0) return label;
   return {label.left, label.top + spare / 2, label.right, label.bottom - spare / 2};
 }
 

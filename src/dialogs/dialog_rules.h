@@ -70,7 +70,7 @@ class RepeatModeBoxes {
  private:
   int mode_ = 1;
 };
-// A label rectangle shrunk evenly at top and bottom to the height of its text.
+// A label rectangle shrunk (or grown) evenly at top and bottom to the height of its text.
 Rect centredVertically(Rect label, int textHeight);
 
 // Skins dialog: the skin folders of the skins root (files are not skins), in the order the file

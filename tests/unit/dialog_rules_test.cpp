@@ -78,7 +78,7 @@ TEST(RepeatModeBoxes, OnlyAnotherModesBoxSwitches) {
 
 TEST(RepeatModeBoxes, LabelsAreCentredOnTheirText) {
   EXPECT_EQ(centredVertically({237, 70, 390, 102}, 16), (Rect{237, 78, 390, 94}));
-  EXPECT_EQ(centredVertically({237, 70, 390, 102}, 48), (Rect{237, 70, 390, 102}));
+  EXPECT_EQ(centredVertically({237, 70, 390, 102}, 48), (Rect{237, 62, 390, 110}));
 }
 
 class SkinFolders : public ::testing::Test {
