@@ -91,3 +91,8 @@ add_test(NAME e2e_advanced
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/advanced_test.sh ${K8_SIM_DIR}
           ${CMAKE_BINARY_DIR}/e2e-advanced $<TARGET_FILE:k8ctl> $<TARGET_FILE:k8pointer>)
 set_tests_properties(e2e_advanced PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The sub-dialogs opened from the Basic page, their results in config.bin, the skins dialog.
+add_test(NAME e2e_dialogs
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dialogs_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-dialogs)
+set_tests_properties(e2e_dialogs PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

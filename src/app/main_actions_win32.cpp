@@ -9,9 +9,10 @@
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "device/transport.h"
+#include "dialogs/dialog_rules.h"
 #include "settings/apply.h"
 #include "settings/config_file.h"
-#include "skin/skinned_dialog_win32.h"
+#include "skin/skins_dialog_win32.h"
 
 namespace k8 {
 
@@ -45,14 +46,18 @@ void SkinnedPages::revertAndMarkCancel() {
 void SkinnedPages::hideWindow() { window_.hideWindow(); }
 
 bool SkinnedPages::runSkinsDialog() {
-  // Until the skins dialog exists: its skinned frame with OK and Cancel.
-  const auto colour = window_.textColor();
-  SkinnedDialog dialog(
-      {window_.skinFolder(), window_.languageCode(), RGB(colour[0], colour[1], colour[2]),
-       programFilePath().stem().wstring()},
-      {L"/skins.png", L"Skins Dialog Load background image failed!!!", 560, 562, 266, true});
+  CSkinsDialog dialog(subDialogSkin(window_), window_.paths().skins, window_.skinName());
   dialogRan_ = true;
-  return dialog.runModal(window_.hwnd()) == IDOK;
+  if (dialog.runModal(window_.hwnd()) != IDOK) return false;
+  const COLORREF c = dialog.colour();
+  const Colour colour{GetRValue(c), GetGValue(c), GetBValue(c)};
+  window_.changeSkin(dialog.skinName(), dialog.skinPath(), {colour.r, colour.g, colour.b});
+  writeSkinKeys(window_.strIni(), dialog.skinName(), colour);
+  // The page is rebuilt by the caller from the new skin's images over its new background.
+  canvas_.setSkinFolder(window_.skinFolder());
+  canvas_.setBitmap(window_.backBuffer());
+  canvas_.setTextColour(c);
+  return true;
 }
 
 void SkinnedPages::messageBox(std::wstring_view text, std::wstring_view caption) {

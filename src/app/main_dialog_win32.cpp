@@ -172,6 +172,18 @@ void CPexonDlg::loadLanguageAndSkin() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CPexonDlg::changeSkin(std::wstring name, std::wstring folder,
+                           std::array<std::uint8_t, 3> colour) {
+  skinName_ = std::move(name);
+  skinFolder_ = std::move(folder);
+  textColor_ = colour;
+  SIZE size{0, 0};
+  if (HBITMAP buffer = loadPngBitmap(skinFolder_ + L"/main.png", size)) {
+    backBuffer_.reset(buffer);
+    backBufferSize_ = size;
+  }
+}
+
 void CPexonDlg::createFonts() {
   const DWORD version = GetVersion();
   const UiFonts fonts = uiFontsFor(language_, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));

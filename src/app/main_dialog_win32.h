@@ -77,6 +77,10 @@ class CPexonDlg {
   HFONT normalFont() const { return normalFont_.get(); }
   HFONT boldFont() const { return boldFont_.get(); }
 
+  // The skin chosen in the skins dialog: its folder, text colour and a new back buffer from its
+  // "/main.png".
+  void changeSkin(std::wstring name, std::wstring folder, std::array<std::uint8_t, 3> colour);
+
   void showWindow();  // to the foreground and visible
   void hideWindow();
   // A message box of this window, caption the program's base name.

@@ -132,11 +132,12 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
 
   initContent();
   if (layout_.valueDisplayId != 0) {
-    const Rect r = kValueDisplay;
+    const Rect r = layout_.valueDisplay;
+    const DWORD style = WS_CHILD | WS_VISIBLE | SS_SUNKEN | (layout_.centreValue ? SS_CENTER : 0);
     valueDisplay_ = CreateWindowExW(
-        0, L"STATIC", frame_.valueText().c_str(), WS_CHILD | WS_VISIBLE | SS_SUNKEN, r.left, r.top,
-        r.width(), r.height(), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.valueDisplayId)), nullptr, nullptr);
+        0, L"STATIC", frame_.valueText().c_str(), style, r.left, r.top, r.width(), r.height(),
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.valueDisplayId)), nullptr,
+        nullptr);
     if (valueDisplay_ != nullptr)
       SendMessageW(valueDisplay_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
@@ -181,7 +182,46 @@ INT_PTR SkinnedDialog::onMouseLeave(WPARAM, LPARAM) {
 
 INT_PTR SkinnedDialog::onLButtonDown(WPARAM, LPARAM lParam) {
   frame_.click(pointOf(lParam));
+  if (!ending_) clickAfterFrame(pointOf(lParam));
   return FALSE;  // default processing follows
+}
+
+HWND SkinnedDialog::createControl(const wchar_t* windowClass, int id, Rect r, DWORD style,
+                                  const std::wstring& text) {
+  HWND control =
+      CreateWindowExW(0, windowClass, text.c_str(), style, r.left, r.top, r.width(), r.height(),
+                      hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  if (control != nullptr)
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  return control;
+}
+
+void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF colour,
+                                    UINT format) {
+  if (!surface_ || text.empty()) return;
+  const gdi::WindowDc screen(nullptr);
+  const gdi::MemoryDc memory(screen.get());
+  const gdi::Select select(memory.get(), surface_.get());
+  const gdi::Select selectFont(memory.get(), font_.get());
+  SetBkMode(memory.get(), TRANSPARENT);
+  SetTextColor(memory.get(), colour);
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
+}
+
+int SkinnedDialog::measureText(std::wstring_view text, Rect rect, UINT format) {
+  const gdi::WindowDc screen(nullptr);
+  const gdi::MemoryDc memory(screen.get());
+  const gdi::Select selectFont(memory.get(), font_.get());
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r,
+            format | DT_CALCRECT | DT_NOPREFIX);
+  return r.bottom - r.top;
+}
+
+void SkinnedDialog::repaint() {
+  if (hwnd_ != nullptr)
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 INT_PTR SkinnedDialog::onListSelection(WPARAM, LPARAM) {
@@ -245,15 +285,16 @@ void SkinnedDialog::trackHover() {
 }
 
 void SkinnedDialog::endDialog(DialogResult result) {
+  aboutToEnd(result);
   ending_ = true;
   EndDialog(hwnd_, result == DialogResult::Ok ? IDOK : IDCANCEL);
 }
 
 void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items) {
-  list_ = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
-                          rect.left, rect.top, rect.width(), rect.height(), hwnd_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.dropListId)),
-                          nullptr, nullptr);
+  list_ = CreateWindowExW(
+      0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      rect.left, rect.top, rect.width(), rect.height(), hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.dropListId)), nullptr, nullptr);
   if (list_ == nullptr) return;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   for (const std::wstring& item : items)

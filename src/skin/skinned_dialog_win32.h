@@ -33,6 +33,8 @@ struct SubDialogLayout {
   int dropListId = 0;
   int dropListBottom = 0;
   bool wheelScrollsList = false;
+  Rect valueDisplay = kValueDisplay;  // the combo and fire-key dialogs have theirs elsewhere
+  bool centreValue = false;
 };
 
 inline constexpr wchar_t kBackgroundFailureText[] = L"error";
@@ -71,11 +73,27 @@ class SkinnedDialog : private FrameHost {
   virtual std::optional<ColourRule> controlColour(ChildKind, int) { return std::nullopt; }
   // After the drop list reported a choice.
   virtual void listChosen(int) {}
+  // The drop list opened or closed.
+  virtual void dropListShown(bool) {}
   virtual void showMessage(const std::wstring& text, const std::wstring& caption);
   // A WM_COMMAND of one of the dialog's own controls (not OK, Cancel or the drop list).
   virtual bool childCommand(int /*id*/, int /*code*/) { return false; }
   // Any message, before the common table; true when the dialog handled it (with `result`).
   virtual bool extraMessage(UINT, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
+  // A click the common areas (buttons, drop-down field) left to the dialog.
+  virtual void clickAfterFrame(Point) {}
+  // OK, Cancel or close was pressed; the dialog ends right after.
+  virtual void aboutToEnd(DialogResult) {}
+
+  // A child control in the dialog font.
+  HWND createControl(const wchar_t* windowClass, int id, Rect rect, DWORD style,
+                     const std::wstring& text = {});
+  // Text drawn onto what the window shows (inside paintExtras), in `colour`, with DrawText's
+  // `format`; measureText gives the height such a text takes (DT_CALCRECT).
+  void drawSurfaceText(std::wstring_view text, Rect rect, COLORREF colour, UINT format);
+  int measureText(std::wstring_view text, Rect rect, UINT format);
+  // Everything painted again (background, buttons, extras).
+  void repaint();
 
  private:
   static const MessageRow<SkinnedDialog> kMessageTable[];
@@ -107,6 +125,7 @@ class SkinnedDialog : private FrameHost {
   void destroyList() override;
   void setValueText(const std::wstring& text) override;
   void scrollList(bool down) override;
+  void listShown(bool open) override { dropListShown(open); }
 
   SkinSettings skin_;
   SubDialogLayout layout_;

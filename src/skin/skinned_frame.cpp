@@ -17,8 +17,26 @@ void SkinnedFrame::setCaptions(std::wstring ok, std::wstring cancel) {
 }
 
 void SkinnedFrame::setDropDown(std::vector<std::wstring> items, int listBottom) {
+  hasField_ = !items.empty();
   items_ = std::move(items);
-  listBottom_ = listBottom;
+  list_ = dropListRect(listBottom);
+}
+
+void SkinnedFrame::setDropGeometry(Rect field, Rect list) {
+  field_ = field;
+  list_ = list;
+}
+
+void SkinnedFrame::setItemSource(std::function<std::vector<std::wstring>()> source) {
+  itemSource_ = std::move(source);
+  hasField_ = itemSource_ != nullptr;
+}
+
+void SkinnedFrame::closeList() {
+  if (host_.listExists()) host_.destroyList();
+  const bool wasOpen = listOpen_;
+  listOpen_ = false;
+  if (wasOpen) host_.listShown(false);
 }
 
 void SkinnedFrame::setValue(int index, std::wstring text) {
@@ -78,32 +96,31 @@ void SkinnedFrame::mouseHover(Point p) {
 }
 
 void SkinnedFrame::click(Point p) {
-  const Rect list = dropListRect(listBottom_);
-  if (host_.listExists() && !list.contains(p) && !kDropField.contains(p)) {
-    host_.destroyList();
-    listOpen_ = false;
-  }
+  if (host_.listExists() && !list_.contains(p) && !field_.contains(p)) closeList();
   // OK and Cancel share their edge column; the first area ends the dialog.
   if (kFrameOk.contains(p)) return host_.endDialog(DialogResult::Ok);
   if (kFrameCancel.contains(p) || kFrameClose.contains(p))
     return host_.endDialog(DialogResult::Cancel);
-  if (items_.empty() || !kDropField.contains(p)) return;
+  if (!hasField_ || !field_.contains(p)) return;
   if (listOpen_) {
-    if (host_.listExists()) host_.destroyList();
-    listOpen_ = false;
+    closeList();
   } else {
-    if (!host_.listExists()) host_.createList(list, items_);
+    if (itemSource_) items_ = itemSource_();
+    if (!host_.listExists()) host_.createList(list_, items_);
     listOpen_ = true;
+    host_.listShown(true);
   }
 }
 
 void SkinnedFrame::listChosen(int index, const std::wstring& text) {
-  listOpen_ = false;
-  if (index < 0) return;
+  if (index < 0) {
+    listOpen_ = false;
+    return;
+  }
   selected_ = index;
   value_ = text;
   host_.setValueText(value_);
-  host_.destroyList();
+  closeList();
 }
 
 void SkinnedFrame::wheel(int delta) {

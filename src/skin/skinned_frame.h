@@ -3,6 +3,7 @@
 // OK/Cancel/close, the clicks that end it, and the drop-down field with its list. Drawing goes
 // through Canvas and the window through FrameHost, so the rules are tested without a window.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,8 @@ class FrameHost {
   virtual void destroyList() = 0;
   virtual void setValueText(const std::wstring& text) = 0;
   virtual void scrollList(bool down) = 0;  // one line
+  // The drop list was opened or closed (by a choice, its field or a click elsewhere).
+  virtual void listShown(bool /*open*/) {}
 };
 
 struct FontChoice {
@@ -47,6 +50,11 @@ class SkinnedFrame {
   void setCaptions(std::wstring ok, std::wstring cancel);
   // The drop-down field's items and where its open list ends; no items: the dialog has no field.
   void setDropDown(std::vector<std::wstring> items, int listBottom);
+  // A field elsewhere than the common one (the combo and fire-key dialogs).
+  void setDropGeometry(Rect field, Rect list);
+  // Items read each time the list opens (macro names, skin folders); the field exists even
+  // when there are none.
+  void setItemSource(std::function<std::vector<std::wstring>()> source);
   void setWheelScrolls(bool on) { wheelScrolls_ = on; }
 
   // OK, Cancel (with captions) and close in their normal images; the caller presents.
@@ -69,13 +77,17 @@ class SkinnedFrame {
  private:
   void drawPush(Rect rect, const std::wstring& caption, bool over);
   void drawClose(bool over);
+  void closeList();
 
   Canvas& canvas_;
   FrameHost& host_;
   std::wstring ok_ = L"OK";
   std::wstring cancel_ = L"Cancel";
   std::vector<std::wstring> items_;
-  int listBottom_ = 0;
+  std::function<std::vector<std::wstring>()> itemSource_;
+  bool hasField_ = false;
+  Rect field_ = kDropField;
+  Rect list_ = dropListRect(0);
   bool wheelScrolls_ = false;
   int selected_ = 0;
   std::wstring value_;

@@ -182,8 +182,7 @@ tray_icon_drawn_at() {
   ((n > 4))
 }
 
-# --- The main window: positions, clicks, screenshots, the files beside the program ---
-
+# Pointer, screenshots and files of the program under test, shared by the test scripts.
 # Client origin of the main window on the screen: with unmanaged windows the X window is the
 # whole borderless window.
 origin() {
@@ -215,9 +214,20 @@ diff_box() {
     echo "$x $y $((x + w)) $((y + h))"
   fi
 }
-set_skin() {  # str.ini is UTF-16: edit it as UTF-8 and write it back with its BOM
-  iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | sed "s/^Path=.*/Path=$1\r/" |
+inside() {  # inside "X0 Y0 X1 Y1" L T R B
+  local x0 y0 x1 y1
+  read -r x0 y0 x1 y1 <<<"$1"
+  ((x0 >= $2 && y0 >= $3 && x1 <= $4 && y1 <= $5))
+}
+changed() { [[ $(pixel "$1" "$3" "$4") != $(pixel "$2" "$3" "$4") ]]; }
+same() { [[ $(pixel "$1" "$3" "$4") == $(pixel "$2" "$3" "$4") ]]; }
+set_str_key() {  # set_str_key KEY VALUE: str.ini is UTF-16: edited as UTF-8, written back with its BOM
+  iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | sed "s/^$1=.*/$1=$2\r/" |
     iconv -f UTF-8 -t UTF-16 >"$E2E_APP/str.ini.new" && mv "$E2E_APP/str.ini.new" "$E2E_APP/str.ini"
+}
+set_skin() { set_str_key Path "$1"; }
+str_key() {  # str_key KEY: its value in str.ini
+  iconv -f UTF-16 -t UTF-8 "$E2E_APP/str.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1
 }
 open_window() {  # the pointer then rests on the window, so the icon's tooltip goes away
   local id

@@ -16,13 +16,6 @@ E2E_FAILED=0
 trap e2e_stop EXIT
 e2e_start "$work/session" "$work/prefix-template" || exit 1
 
-changed() { [[ $(pixel "$1" "$3" "$4") != $(pixel "$2" "$3" "$4") ]]; }
-same() { [[ $(pixel "$1" "$3" "$4") == $(pixel "$2" "$3" "$4") ]]; }
-inside() {  # inside "X0 Y0 X1 Y1" L T R B
-  local x0 y0 x1 y1
-  read -r x0 y0 x1 y1 <<<"$1"
-  ((x0 >= $2 && y0 >= $3 && x1 <= $4 && y1 <= $5))
-}
 report_rate=1925  # its offset in the record; codes 1, 2, 4, 8 = 1000, 500, 250, 125 Hz
 
 for skin in Default Frost; do

@@ -158,6 +158,8 @@ class FakeFrameHost : public FrameHost {
   }
   void setValueText(const std::wstring& text) override { calls.push_back("value " + toUtf8(text)); }
   void scrollList(bool down) override { calls.push_back(down ? "down" : "up"); }
+  std::vector<bool> shown;  // listShown, apart from the calls
+  void listShown(bool open) override { shown.push_back(open); }
   std::vector<std::string> take() { return std::exchange(calls, {}); }
 };
 
@@ -265,6 +267,40 @@ TEST(SkinnedFrameClicks, WheelScrollsThreeLinesOnlyWhereTheDialogHasAWheel) {
   rig.host.take();
   rig.frame.wheel(120);
   EXPECT_TRUE(rig.host.calls.empty());
+}
+
+// The combo and fire-key dialogs lock their fields while the list is open: every way the list
+// closes must tell them, or the fields stay disabled.
+TEST(SkinnedFrameClicks, EveryWayTheListClosesIsReported) {
+  FrameRig rig;
+  rig.frame.setDropGeometry({49, 69, 132, 85}, {49, 87, 132, 257});
+  rig.frame.click({60, 75});
+  EXPECT_EQ(rig.host.take(), std::vector<std::string>{"create 49,87,132,257 4"});
+  rig.frame.click({60, 75});  // its field again
+  rig.frame.click({60, 75});
+  rig.frame.click({300, 100});  // elsewhere
+  rig.frame.click({60, 75});
+  rig.frame.listChosen(1, L"Stop");
+  rig.frame.click({300, 100});  // closed already: nothing more to report
+  EXPECT_EQ(rig.host.shown, (std::vector<bool>{true, false, true, false, true, false}));
+  rig.frame.click(kInField);  // the common field is not this dialog's
+  EXPECT_FALSE(rig.frame.listOpen());
+}
+
+// The macro and skins lists are read when they open, and open even when empty.
+TEST(SkinnedFrameClicks, AnItemSourceIsReadOnEveryOpening) {
+  RecordingCanvas canvas;
+  FakeFrameHost host;
+  SkinnedFrame frame{canvas, host};
+  frame.setDropDown({}, 286);
+  int reads = 0;
+  frame.setItemSource(
+      [&reads] { return std::vector<std::wstring>(static_cast<std::size_t>(reads++), L"m"); });
+  frame.click(kInField);
+  frame.click(kInField);
+  frame.click(kInField);
+  EXPECT_EQ(host.take(), (std::vector<std::string>{"create 42,146,151,286 0", "destroy",
+                                                   "create 42,146,151,286 1"}));
 }
 
 TEST(SkinnedFrameClicks, ADialogWithoutItemsHasNoField) {

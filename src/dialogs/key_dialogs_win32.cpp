@@ -1,0 +1,164 @@
+#include "dialogs/key_dialogs_win32.h"
+
+#include "i18n/dialog_texts.h"
+#include "settings/scan_code_names.h"
+
+namespace k8 {
+namespace {
+
+// The capturing dialogs are modal and never coexist: one hook at a time.
+KeyCapture* g_activeCapture = nullptr;
+
+constexpr int kSingleDisplayId = 502;
+constexpr Rect kSingleDisplay{73, 128, 151, 144};
+constexpr Rect kSinglePrompt{23, 108, 201, 124};
+
+constexpr int kModifierDisplayId = 512;
+constexpr int kModifierListId = 515;
+constexpr int kKey1Id = 516;
+constexpr int kKey2Id = 517;
+constexpr Rect kModifierDisplay{49, 69, 117, 85};
+constexpr Rect kModifierField{49, 69, 132, 85};
+constexpr Rect kModifierList{49, 87, 132, 227};
+constexpr Rect kKey1Field{50, 120, 131, 134};
+constexpr Rect kKey2Field{50, 170, 131, 184};
+
+bool isKeyDown(LPARAM flags) { return (static_cast<unsigned long long>(flags) & 0x80000000u) == 0; }
+
+void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
+  const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
+  frame.setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
+}
+
+}  // namespace
+
+std::wstring keystrokeNameOf(LPARAM flags) {
+  const auto bits = static_cast<unsigned long long>(flags);
+  const std::wstring_view own = keystrokeName((bits >> 16) & 0xFF, ((bits >> 24) & 1) != 0);
+  if (!own.empty()) return std::wstring(own);
+  wchar_t name[32] = {};
+  const int length = GetKeyNameTextW(static_cast<LONG>(flags), name, 32);
+  return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0)).substr(0, 31);
+}
+
+bool KeyCapture::start(HWND dialog) {
+  stop();
+  dialog_ = dialog;
+  last_.clear();
+  g_activeCapture = this;
+  hook_ = SetWindowsHookExW(WH_KEYBOARD, &KeyCapture::hookProc, nullptr, GetCurrentThreadId());
+  if (hook_ == nullptr) g_activeCapture = nullptr;
+  return hook_ != nullptr;
+}
+
+void KeyCapture::stop() {
+  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  hook_ = nullptr;
+  dialog_ = nullptr;
+  if (g_activeCapture == this) g_activeCapture = nullptr;
+}
+
+LRESULT CALLBACK KeyCapture::hookProc(int code, WPARAM wParam, LPARAM lParam) {
+  KeyCapture* self = g_activeCapture;
+  if (code != HC_ACTION || self == nullptr || self->dialog_ == nullptr)
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  self->last_ = keystrokeNameOf(lParam);
+  SendMessageW(self->dialog_, self->message_, 0, 0);
+  // The key is named; what follows keeps Enter and Esc from ending the dialog and the Windows
+  // keys from reaching it.
+  const bool enterEsc = (wParam == VK_RETURN || wParam == VK_ESCAPE) && isKeyDown(lParam);
+  const bool windowsKey = wParam == VK_LWIN || wParam == VK_RWIN;
+  if (enterEsc) return 1;
+  if (windowsKey && self->swallow_ == Swallow::EnterEscAndWindowsKeys) return 1;
+  return 0;
+}
+
+CSingleDialog::CSingleDialog(SkinSettings skin)
+    : SkinnedDialog(std::move(skin),
+                    {L"/single-key.png", L"Single Key Dialog Load background image failed!!!"}),
+      capture_(kSingleKeyCaptured, KeyCapture::Swallow::EnterEscAndWindowsKeys) {}
+
+void CSingleDialog::initContent() {
+  setCaptions(frame(), skin());
+  display_ = createControl(L"STATIC", kSingleDisplayId, kSingleDisplay,
+                           WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER);
+  if (!capture_.start(hwnd())) {
+    showMessage(
+        L"KeyboardHook_SingleDlgKey Install error code :" + std::to_wstring(GetLastError()) + L"\n",
+        L"");
+  }
+}
+
+void CSingleDialog::paintExtras(Canvas& canvas) {
+  canvas.drawText(singleKeyPrompt(languageFromCode(skin().language)), kSinglePrompt,
+                  FontKind::Normal, TextAlign::Centre);
+}
+
+bool CSingleDialog::extraMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+  if (message == kSingleKeyCaptured) {
+    keyName_ = capture_.lastName();
+    if (display_ != nullptr) {
+      SetWindowTextW(display_, keyName_.c_str());
+      InvalidateRect(display_, nullptr, TRUE);
+    }
+    result = TRUE;
+    return true;
+  }
+  if (message == WM_DESTROY) capture_.stop();  // however the dialog ends
+  return false;
+}
+
+CComboDialog::CComboDialog(SkinSettings skin)
+    : SkinnedDialog(std::move(skin),
+                    [] {
+                      SubDialogLayout layout{L"/combo-key.png",
+                                             L"Combo Dialog Load background image failed!!!",
+                                             kModifierDisplayId, kModifierListId};
+                      layout.valueDisplay = kModifierDisplay;
+                      layout.centreValue = true;
+                      return layout;
+                    }()),
+      capture_(kComboKeyCaptured, KeyCapture::Swallow::EnterEsc) {}
+
+void CComboDialog::initContent() {
+  setCaptions(frame(), skin());
+  frame().setDropDown(comboModifierItems(), kModifierList.bottom);
+  frame().setDropGeometry(kModifierField, kModifierList);
+  // Read-only: a key pressed in a field is shown by its name, not typed into it.
+  const DWORD style = WS_CHILD | WS_VISIBLE | ES_CENTER | ES_READONLY;
+  key1_ = createControl(L"EDIT", kKey1Id, kKey1Field, style);
+  key2_ = createControl(L"EDIT", kKey2Id, kKey2Field, style);
+  if (!capture_.start(hwnd())) {
+    showMessage(
+        L"KeyboardHook_ComboDlg Install error code :" + std::to_wstring(GetLastError()) + L"\n",
+        L"");
+  }
+}
+
+void CComboDialog::listChosen(int) { rules_.chooseModifier(valueText()); }
+
+void CComboDialog::dropListShown(bool open) {
+  if (open) SetFocus(hwnd());
+  for (HWND field : {key1_, key2_})
+    if (field != nullptr) EnableWindow(field, open ? FALSE : TRUE);
+}
+
+bool CComboDialog::extraMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+  if (message == kComboKeyCaptured) {
+    HWND focus = GetFocus();
+    const ComboField field = focus == nullptr ? ComboField::None
+                             : focus == key1_ ? ComboField::Key1
+                             : focus == key2_ ? ComboField::Key2
+                                              : ComboField::None;
+    if (rules_.captured(capture_.lastName(), field) != ComboField::None) {
+      SetWindowTextW(focus, capture_.lastName().c_str());
+      InvalidateRect(focus, nullptr, TRUE);
+    }
+    result = TRUE;
+    return true;
+  }
+  if (message == WM_DESTROY) capture_.stop();
+  return false;
+}
+
+}  // namespace k8

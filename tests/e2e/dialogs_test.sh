@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# The sub-dialogs under Wine, opened from the Basic page's function lists with real clicks and
+# keys: what each stores in config.bin after OK, Cancel, Enter and Esc in the key dialogs, the
+# skins dialog, and dialogs in Turkish and Simplified Chinese.
+#   tests/e2e/dialogs_test.sh SIM_FOLDER WORK_FOLDER
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/harness.sh"
+sim=$(cd "$1" && pwd)
+mkdir -p "$2"
+work=$(cd "$2" && pwd)
+shots=$work/screenshots
+mkdir -p "$shots"
+E2E_FAILED=0
+
+trap e2e_stop EXIT
+e2e_start "$work/session" "$work/prefix-template" || exit 1
+
+# A dialog is a top-level window of the program other than the main window ($win); it opens at
+# the main window's client origin, so client coordinates of both are taken from $win.
+dialog_window() {
+  local id w h
+  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+    [[ $id == "$win" ]] && continue
+    read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+    ((w > 200 && h > 200)) && { echo "$id"; return 0; }
+  done
+  return 1
+}
+dialog_open() { dialog_window >/dev/null; }
+no_dialog() { ! dialog_open; }
+
+# choose BUTTON FUNCTION: opens button's function list (0-7) and clicks the function's item.
+choose() {
+  local top=$((199 + 23 * $1))
+  click_at "$win" 300 $((top + 10))
+  sleep 0.3
+  click_at "$win" 300 $((top + 22 + 14 * $2 + 7))
+}
+# open_dialog BUTTON FUNCTION NAME: the dialog that function opens, its id in $dlg.
+open_dialog() {
+  choose "$1" "$2"
+  if ! wait_for "$3 dialog" dialog_window; then
+    e2e_fail "$3: the dialog did not open"
+    return 1
+  fi
+  dlg=$(dialog_window)
+  sleep 0.3
+}
+dialog_keys() { send_keys "$dlg" "$@" >/dev/null; sleep 0.3; }
+dialog_ok() { click_at "$win" 200 263; wait_for "dialog closed" no_dialog; }
+dialog_cancel() { click_at "$win" 300 263; wait_for "dialog closed" no_dialog; }
+box_shot() { "$CONVERT" "$1" -crop "211x21+252+$((199 + 23 * $2))" +repage "$3"; }
+same_image() { [[ $("$CONVERT" "$1" "$2" -compose difference -composite -format '%[fx:maxima]' info:) == 0 ]]; }
+expect_byte() {  # expect_byte WHAT OFFSET VALUE
+  local got
+  got=$(record_byte "$2")
+  check "$1 (offset $2: $got, want $3)" test "$got" = "$3"
+}
+
+# Three macros, so the third can be chosen; a file in the skins folder that is no skin.
+write_record_ini() {
+  printf '[One]\r\nItemCount=0\r\n[Two]\r\nItemCount=0\r\n[Three]\r\nItemCount=0\r\n' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$E2E_APP/record.ini"
+}
+
+start_program() {  # start_program LANGUAGE
+  e2e_prepare "$sim" 1 0
+  write_record_ini
+  echo "not a skin" >"$E2E_APP/Skins/readme.txt"
+  set_str_key Lan "$1"
+  e2e_launch
+  wait_for "tray icon" tray_icon_drawn || e2e_fail "$1: no icon"
+  win=$(open_window) || { e2e_fail "$1: the window did not open"; return 1; }
+}
+
+# ---- Every dialog in English, its result after OK --------------------------------------------
+if start_program EN; then
+  shot "$win" "$shots/basic-before.png"
+
+  # Cancel: the Windows dialog with an item chosen, then Cancel: button 2 keeps its function.
+  if open_dialog 1 8 Windows; then
+    click_at "$win" 90 136
+    click_at "$win" 90 $((146 + 14 * 3 + 7))
+    dialog_cancel || e2e_fail "Cancel did not close the Windows dialog"
+    sleep 0.3
+    shot "$win" "$shots/after-cancel.png"
+    box_shot "$shots/basic-before.png" 1 "$work/box-before.png"
+    box_shot "$shots/after-cancel.png" 1 "$work/box-after.png"
+    check "Cancel leaves the button's box as it was" same_image "$work/box-before.png" "$work/box-after.png"
+  fi
+
+  # Single key: Enter and Esc do not end it; A is captured.
+  if open_dialog 1 11 "Single key"; then
+    dialog_keys Return Escape
+    check "Enter and Esc leave the single-key dialog open" dialog_open
+    shot "$dlg" "$shots/single-key-esc.png"
+    dialog_keys a
+    shot "$dlg" "$shots/single-key-a.png"
+    check "the single-key display changed with the key" changed "$shots/single-key-esc.png" \
+      "$shots/single-key-a.png" 112 136
+    dialog_ok || e2e_fail "OK did not close the single-key dialog"
+  fi
+  if open_dialog 2 11 "Single key F5"; then
+    dialog_keys F5
+    dialog_ok || e2e_fail "OK did not close the single-key dialog (F5)"
+  fi
+
+  # Combo: Left Ctrl from the modifier list and key 2 only.
+  if open_dialog 3 12 Combo; then
+    click_at "$win" 90 77
+    click_at "$win" 80 $((87 + 7))
+    click_at "$win" 90 177
+    dialog_keys Return Escape 2
+    check "Enter and Esc leave the combo dialog open" dialog_open
+    shot "$dlg" "$shots/combo-key.png"
+    dialog_ok || e2e_fail "OK did not close the combo dialog"
+  fi
+
+  # Fire key: the list scrolled by the wheel (three lines a notch), speed 4 typed and OK
+  # pressed while its field still has the focus.
+  if open_dialog 4 10 "Fire key"; then
+    click_at "$win" 90 77
+    xdotool click 5
+    sleep 0.3
+    shot "$dlg" "$shots/fire-key-list.png"
+    click_at "$win" 80 $((87 + 7))
+    click_at "$win" 90 127
+    dialog_keys End BackSpace BackSpace BackSpace 4
+    shot "$dlg" "$shots/fire-key.png"
+    dialog_ok || e2e_fail "OK did not close the fire-key dialog"
+  fi
+
+  # Media key: Vol-, the seventh item.
+  if open_dialog 5 9 Media; then
+    click_at "$win" 90 136
+    click_at "$win" 90 $((146 + 14 * 6 + 7))
+    dialog_ok || e2e_fail "OK did not close the media dialog"
+  fi
+
+  # Windows function: Browser-My Favorites, the eleventh item.
+  if open_dialog 6 8 Windows; then
+    click_at "$win" 90 136
+    shot "$dlg" "$shots/windows-list.png"
+    click_at "$win" 90 $((146 + 14 * 10 + 7))
+    dialog_ok || e2e_fail "OK did not close the Windows dialog"
+  fi
+
+  # Macro key: the third macro, repeat mode 3.
+  if open_dialog 7 13 Macro; then
+    click_at "$win" 90 136
+    shot "$dlg" "$shots/macro-list.png"
+    click_at "$win" 90 $((146 + 14 * 2 + 7))
+    click_at "$win" 228 186
+    sleep 0.3
+    shot "$dlg" "$shots/macro-key.png"
+    check "the mode 3 box is ticked instead of mode 1" changed "$shots/macro-list.png" \
+      "$shots/macro-key.png" 228 186
+    dialog_ok || e2e_fail "OK did not close the macro dialog"
+  fi
+
+  sleep 0.3
+  shot "$win" "$shots/basic-after.png"
+  click_at "$win" 600 633  # OK: Apply, save, hide
+  wait_for "config.bin saved" config_saved || e2e_fail "config.bin was not saved"
+  expect_byte "button 2 is a single key" 1 11
+  expect_byte "single key A" 121 4
+  expect_byte "single key F5" 122 62
+  expect_byte "combo function" 3 12
+  expect_byte "combo modifier Left Ctrl" 135 1
+  expect_byte "combo without key 1" 147 0
+  expect_byte "combo key 2 is 2" 159 31
+  expect_byte "fire key function" 4 10
+  expect_byte "fire key speed 4 becomes 5" 100 5
+  expect_byte "fire key times 1" 112 1
+  expect_byte "fire key from the scrolled list: D" 88 7
+  expect_byte "media Vol- position" 17 6
+  expect_byte "media Vol- usage" 29 234
+  expect_byte "Windows favourites position" 42 10
+  expect_byte "Windows favourites usage low" 54 42
+  expect_byte "Windows favourites usage high" 66 2
+  expect_byte "third macro" 175 2
+  expect_byte "repeat mode 3" 187 2
+
+  # ---- Skins: the second skin and a new text colour -------------------------------------------
+  win=$(open_window) || e2e_fail "the window did not open again"
+  for row in 0 1; do
+    click_at "$win" 710 14
+    wait_for "skins dialog" dialog_window || { e2e_fail "the skins dialog did not open"; break; }
+    dlg=$(dialog_window)
+    click_at "$win" 90 136
+    sleep 0.3
+    shot "$dlg" "$shots/skins-list.png"
+    check "two skins listed, the file is not" test \
+      "$("$CONVERT" "$shots/skins-list.png" -crop "100x12+46+$((146 + 28 + 1))" -format %k info:)" = 1
+    click_at "$win" 90 $((146 + 14 * row + 7))
+    if ((row == 1)); then
+      click_at "$win" 96 102  # the swatch: the system colour dialog
+      sleep 1.5
+      shot root "$shots/colour-dialog.png"
+      xdotool key Return
+      sleep 0.5
+    fi
+    dialog_ok || e2e_fail "OK did not close the skins dialog"
+    [[ $(str_key Path) == Frost ]] && break
+  done
+  sleep 0.5
+  shot "$win" "$shots/frost-basic.png"
+  check "str.ini names the second skin" test "$(str_key Path)" = Frost
+  check "str.ini holds a new text colour" test \
+    "$(str_key RColor),$(str_key GColor),$(str_key BColor)" != "0,255,0"
+  check "the page is drawn from the new skin at once" changed "$shots/basic-after.png" \
+    "$shots/frost-basic.png" 120 400
+  e2e_stop
+fi
+
+# ---- Turkish and Simplified Chinese ---------------------------------------------------------
+# The media dialog in Turkish; the skins dialog in Chinese (the function list's items are of
+# another height in the Chinese font, the skins button is not).
+e2e_start "$work/session" "$work/prefix-template" &&
+  if start_program TUK && open_dialog 5 9 "Media (TUK)"; then
+    click_at "$win" 90 136
+    sleep 0.3
+    shot "$dlg" "$shots/media-TUK.png"
+    check "Turkish media dialog: Cancel closes it" dialog_cancel
+  fi
+e2e_stop
+e2e_start "$work/session" "$work/prefix-template" &&
+  if start_program CHS; then
+    click_at "$win" 710 14
+    if wait_for "skins dialog (CHS)" dialog_window; then
+      dlg=$(dialog_window)
+      sleep 0.3
+      shot "$dlg" "$shots/skins-CHS.png"
+      dialog_cancel
+      check "Chinese skins dialog: Cancel keeps the skin" test "$(str_key Path)" = Default
+    else
+      e2e_fail "the skins dialog did not open in Chinese"
+    fi
+  fi
+e2e_stop
+check "the Turkish and Chinese dialogs were shown" test -f "$shots/media-TUK.png" -a -f "$shots/skins-CHS.png"
+[[ -f $shots/media-TUK.png && -f $shots/skins-CHS.png ]] &&
+  check "their captions differ" changed "$shots/media-TUK.png" "$shots/skins-CHS.png" 218 263
+
+exit "$E2E_FAILED"
