@@ -74,3 +74,9 @@ add_test(NAME e2e_skin
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/skin_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-skin
           $<TARGET_FILE:k8ctl>)
 set_tests_properties(e2e_skin PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The mouse pulled out during an Apply: the notice, and the settings sent again on the next plug.
+add_test(NAME e2e_faults
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fault_test.sh ${K8_SIM_DIR}
+          ${CMAKE_BINARY_DIR}/e2e-faults $<TARGET_FILE:k8ctl>)
+set_tests_properties(e2e_faults PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

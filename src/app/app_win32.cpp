@@ -14,6 +14,7 @@ using std::min;
 #include <gdiplus.h>
 
 #include "app/main_dialog_win32.h"
+#include "platform/pause_win32.h"
 
 namespace k8 {
 
@@ -65,6 +66,7 @@ class CPexonApp {
 }  // namespace
 
 int runProgram(HINSTANCE instance, const ProgramOptions& options) {
+  installFineTimer();  // every path that sends to the mouse asks for it while it runs
   CPexonApp app(instance);
   if (!app.initInstance()) return 0;
   const int code = app.run(options);

@@ -181,3 +181,33 @@ tray_icon_drawn_at() {
   n=$("$CONVERT" "$f" -format %k info: 2>/dev/null || echo 0)
   ((n > 4))
 }
+
+# Client origin of the main window on the screen: with unmanaged windows the X window is the
+# whole borderless window.
+origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'
+}
+move_to() {  # move_to WINDOW X Y (client coordinates)
+  local ox oy
+  read -r ox oy < <(origin "$1")
+  xdotool mousemove $((ox + $2)) $((oy + $3))
+}
+click_at() {
+  move_to "$@"
+  sleep 0.3
+  xdotool click 1
+}
+open_window() {  # the pointer then rests on the window, so the icon's tooltip goes away
+  local id
+  tray_click left
+  wait_for "main window" main_window || return 1
+  id=$(main_window)
+  move_to "$id" 400 40
+  sleep 0.5
+  echo "$id"
+}
+has_main_window() { main_window >/dev/null; }
+wire_lines() { wc -l <"$E2E_WIRE" 2>/dev/null || echo 0; }
+first_byte() { od -An -tu1 -N1 "$E2E_APP/config.bin" | tr -d ' '; }
+config_saved() { [[ $(first_byte) == 1 ]]; }
+sent() { tr -d '\r' | grep -v '^get_feature \|^read '; }  # the wire lines that go to the mouse
