@@ -14,12 +14,12 @@ mkdir -p "$work"
 trap e2e_stop EXIT
 e2e_start "$work/session" "$build/e2e/prefix-template" || exit 1
 
-# The Linux process of a Windows exe: the one whose command line names it.
+# The Linux process of a Windows exe in this run's Wine prefix (other Wine sessions may run
+# the same exe).
 rss_anon_kb() {
   local pid
   for pid in $(pgrep -f "$1"); do
-    [[ $(tr '\0' ' ' </proc/$pid/cmdline) == *"$1"* ]] || continue
-    grep -q '^Name:.*\(wine\|\.exe\)' "/proc/$pid/status" 2>/dev/null || continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     awk '/^RssAnon:/{print $2}' "/proc/$pid/status"
     return 0
   done
