@@ -27,7 +27,9 @@ foreach(variant real sim)
   target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
   target_link_libraries(${exe} PRIVATE k8app k8win k8core)
   target_compile_options(${exe} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${K8_WARNINGS}>)
-  target_link_options(${exe} PRIVATE -municode)
+  # Sections aligned in the file as in memory: Wine then maps the image from the file instead of
+  # copying it into private memory (about 1.5 MB less per process); Windows maps it either way.
+  target_link_options(${exe} PRIVATE -municode -Wl,--file-alignment,4096)
 endforeach()
 
 add_executable(k8sim ${CMAKE_SOURCE_DIR}/tools/k8sim/k8sim_win32.cpp)
@@ -96,3 +98,9 @@ set_tests_properties(e2e_advanced PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 add_test(NAME e2e_dialogs
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dialogs_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-dialogs)
 set_tests_properties(e2e_dialogs PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The mouse pulled out during an Apply: the notice, and the settings sent again on the next plug.
+add_test(NAME e2e_faults
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fault_test.sh ${K8_SIM_DIR}
+          ${CMAKE_BINARY_DIR}/e2e-faults $<TARGET_FILE:k8ctl>)
+set_tests_properties(e2e_faults PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

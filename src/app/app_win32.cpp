@@ -1,7 +1,6 @@
-// CPexonApp: common controls, the window class, GDI+, the main window and its message loop.
+// CPexonApp: the window class, GDI+, the main window and its message loop.
 // clang-format off
 #include <windows.h>
-#include <commctrl.h>  // needs windows.h first
 #include <objidl.h>  // GDI+ needs it, and WIN32_LEAN_AND_MEAN leaves it out
 // clang-format on
 
@@ -14,6 +13,7 @@ using std::min;
 #include <gdiplus.h>
 
 #include "app/main_dialog_win32.h"
+#include "platform/pause_win32.h"
 
 namespace k8 {
 
@@ -29,8 +29,7 @@ class CPexonApp {
   }
 
   bool initInstance() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The common controls are loaded where they are first needed (platform/common_controls).
     // The system dialog class under the program's own name.
     WNDCLASSW windowClass{};
     if (!GetClassInfoW(nullptr, MAKEINTRESOURCEW(0x8002), &windowClass)) return false;
@@ -65,6 +64,7 @@ class CPexonApp {
 }  // namespace
 
 int runProgram(HINSTANCE instance, const ProgramOptions& options) {
+  installFineTimer();  // every path that sends to the mouse asks for it while it runs
   CPexonApp app(instance);
   if (!app.initInstance()) return 0;
   const int code = app.run(options);

@@ -3,6 +3,7 @@
 #include "app/resource_ids.h"
 #include "device/device_broadcast_win32.h"
 #include "device/hot_plug.h"
+#include "settings/apply.h"
 
 namespace k8 {
 
@@ -38,10 +39,21 @@ bool CPexonDlg::registerDeviceNotifications() {
 
 INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {
   const auto broadcast = readDeviceBroadcast(wParam, lParam);
-  if (broadcast && handleDeviceEvent(link_, broadcast->event, broadcast->interfacePath,
-                                     deviceState_, options_.pause) == HotPlugOutcome::Missing) {
+  if (!broadcast) return setDialogResult(hwnd_, TRUE);
+  const auto outcome = handleDeviceEvent(link_, broadcast->event, broadcast->interfacePath,
+                                         deviceState_, options_.pause);
+  if (outcome == HotPlugOutcome::Missing) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
     hideWindow();
+  } else if (outcome == HotPlugOutcome::Connected && broadcast->event == DeviceEvent::Arrival &&
+             deviceState_.settingsOwed) {
+    // The last Apply did not reach the mouse whole: what it committed goes again.
+    Transport transport(link_.feature(), link_.featureLengths(), options_.pause);
+    CommandSet commands(transport, deviceState_);
+    if (!resendOwedSettings(settings_.committed, commands)) {
+      SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::SettingsNotDelivered),
+                   0);
+    }
   }
   return setDialogResult(hwnd_, TRUE);
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/main_dialog_win32.h"
+#include "app/resource_ids.h"
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "device/transport.h"
@@ -31,9 +32,14 @@ void SkinnedPages::applyAndCommit() {
           window_.settings().firstRunFlag = 1;
       },
       captions_);
-  applySettings(window_.settings().working, commands, persistence);
+  const bool delivered = applySettings(window_.settings().working, commands, persistence);
   window_.settings().commit();
   advanced_.writeSystemSettings();
+  // Kept and saved all the same; the next connection of the mouse sends them again.
+  if (!delivered) {
+    SendMessageW(window_.hwnd(), WM_DEVICE_NOTICE,
+                 static_cast<WPARAM>(NoticeKind::SettingsNotDelivered), 0);
+  }
 }
 
 void SkinnedPages::revertAndMarkCancel() {

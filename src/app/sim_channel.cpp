@@ -36,6 +36,13 @@ std::optional<SimCommand> parseSimCommand(const std::vector<std::string>& words)
     c.kind = SimCommand::Kind::Unplug;
     return c;
   }
+  if (words[0] == "unplug-after" && words.size() == 2) {
+    const auto transfers = number(words[1], kMaxUnplugAfter);
+    if (!transfers) return std::nullopt;
+    c.kind = SimCommand::Kind::UnplugAfter;
+    c.transfers = *transfers;
+    return c;
+  }
   if (words[0] == "set" && words.size() == 3) {
     const auto offset = number(words[1], sizeof(MouseSettings));
     const auto value = byteValue(words[2]);
@@ -73,6 +80,7 @@ std::string formatSimCommand(const SimCommand& command) {
   switch (command.kind) {
     case SimCommand::Kind::Plug: return "plug";
     case SimCommand::Kind::Unplug: return "unplug";
+    case SimCommand::Kind::UnplugAfter: return "unplug-after " + std::to_string(command.transfers);
     case SimCommand::Kind::Set:
       return "set " + std::to_string(command.offset) + ' ' + std::to_string(command.value);
     case SimCommand::Kind::Report: break;

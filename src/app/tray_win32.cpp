@@ -23,7 +23,7 @@ INT_PTR CPexonDlg::onTrayCallback(WPARAM, LPARAM lParam) {
 INT_PTR CPexonDlg::onDeviceNotice(WPARAM wParam, LPARAM lParam) {
   // Any process may send this message: kinds beyond a byte are nobody's notice.
   if (wParam > 0xFF) return setDialogResult(hwnd_, 0);
-  const auto notice = noticeText(static_cast<int>(wParam), static_cast<std::int64_t>(lParam),
+  const auto notice = noticeText(static_cast<NoticeKind>(wParam), static_cast<std::int64_t>(lParam),
                                  language_, deviceState_.sensorType, settings_.working);
   if (notice) {
     journal({L"notice", notice->title, notice->text});

@@ -47,9 +47,10 @@ void CommandSet::SetReportRate(std::uint8_t code) {
 }
 
 void CommandSet::ReadSensorSettings() {
-  CommandBlock b = makeBlock(cmd::kReadSensorSettings);
-  t_.exchange(b);
-  std::copy_n(b.begin() + 1, 4, state_.sensorSettings.begin());
+  constexpr auto& c = command(cmd::kReadSensorSettings);
+  CommandBlock b = makeBlock(c.code);
+  if (!t_.exchange(b)) return;
+  std::copy_n(b.begin() + 1, c.length, state_.sensorSettings.begin());
   state_.sensorType = state_.sensorSettings[0];
 }
 
@@ -66,9 +67,10 @@ void CommandSet::ExchangeSensorSettings() {
 }
 
 void CommandSet::ReadLightEffect() {
-  CommandBlock b = makeBlock(cmd::kReadLightEffect);
-  t_.exchange(b);
-  std::copy_n(b.begin() + 1, 3, state_.lightEffect.begin());
+  constexpr auto& c = command(cmd::kReadLightEffect);
+  CommandBlock b = makeBlock(c.code);
+  if (!t_.exchange(b)) return;
+  std::copy_n(b.begin() + 1, c.length, state_.lightEffect.begin());
 }
 
 void CommandSet::WriteLightEffect() {
@@ -78,45 +80,46 @@ void CommandSet::WriteLightEffect() {
 }
 
 void CommandSet::ReadLightParameters() {
+  constexpr auto& c = command(cmd::kReadLightParameters);
   // One block serves both reads: the request for set 1 carries what the reply to set 0 left.
-  CommandBlock b = makeBlock(cmd::kReadLightParameters, 0);
-  for (std::uint8_t set = 0; set < 2; ++set) {
-    b[0] = cmd::kReadLightParameters;
+  CommandBlock b = makeBlock(c.code, c.firstNumber);
+  for (std::uint8_t set = c.firstNumber; set < c.firstNumber + c.numbers; ++set) {
+    b[0] = c.code;
     b[1] = set;
-    t_.exchange(b);
-    if (b[1] < state_.lightParameters.size()) {
-      std::copy_n(b.begin() + 2, 3, state_.lightParameters[b[1]].begin());
+    if (t_.exchange(b) && b[1] < state_.lightParameters.size()) {
+      std::copy_n(b.begin() + 2, c.length, state_.lightParameters[b[1]].begin());
     }
     t_.pause(kRepeatedCommandPauseMs);
   }
 }
 
 void CommandSet::WriteLightParameters() {
-  for (std::uint8_t set = 0; set < 2; ++set) {
+  constexpr auto& c = command(cmd::kWriteLightParameters);
+  for (std::uint8_t set = c.firstNumber; set < c.firstNumber + c.numbers; ++set) {
     const auto& p = state_.lightParameters[set];
-    CommandBlock b = makeBlock(cmd::kWriteLightParameters, set, p[0], p[1], p[2]);
+    CommandBlock b = makeBlock(c.code, set, p[0], p[1], p[2]);
     t_.exchange(b);
     t_.pause(kRepeatedCommandPauseMs);
   }
 }
 
 void CommandSet::ReadColourBlocks() {
-  for (std::uint8_t n = 0; n < 2; ++n) {
-    CommandBlock b = makeBlock(cmd::kReadColourBlock, n);
+  constexpr auto& c = command(cmd::kReadColourBlock);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n);
     std::array<std::uint8_t, kDataPieceSize> piece{};
-    t_.blockTransfer(b, piece);
-    // The reply names the block; a failed read names block 0 and leaves zeros.
-    if (b[1] < state_.colourBlocks.size()) {
-      std::copy_n(piece.begin(), state_.colourBlocks[b[1]].size(),
-                  state_.colourBlocks[b[1]].begin());
+    // The reply names the block.
+    if (t_.blockTransfer(b, piece) && b[1] < state_.colourBlocks.size()) {
+      std::copy_n(piece.begin(), c.length, state_.colourBlocks[b[1]].begin());
     }
     t_.pause(kRepeatedCommandPauseMs);
   }
 }
 
 void CommandSet::WriteColourBlocks() {
-  for (std::uint8_t n = 0; n < 2; ++n) {
-    CommandBlock b = makeBlock(cmd::kWriteColourBlock, n, 24);
+  constexpr auto& c = command(cmd::kWriteColourBlock);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n, c.length);
     std::array<std::uint8_t, kDataPieceSize> piece{};
     std::copy(state_.colourBlocks[n].begin(), state_.colourBlocks[n].end(), piece.begin());
     t_.blockTransfer(b, piece);
@@ -125,37 +128,42 @@ void CommandSet::WriteColourBlocks() {
 }
 
 void CommandSet::WriteDpiStages() {
-  CommandBlock b = makeBlock(cmd::kWriteDpiStages, 4, 8);
+  constexpr auto& c = command(cmd::kWriteDpiStages);
+  CommandBlock b = makeBlock(c.code, static_cast<std::uint8_t>(kDpiStages), c.length);
   std::array<std::uint8_t, kDataPieceSize> piece{};
   std::copy(state_.dpiStageTable.begin(), state_.dpiStageTable.end(), piece.begin());
   t_.blockTransfer(b, piece);
 }
 
 void CommandSet::WriteKeyMatrices() {
-  for (std::uint8_t n = 1; n <= 4; ++n) {
-    CommandBlock b = makeBlock(cmd::kWriteKeyMatrix, n, 64);
-    KeyMatrix payload = state_.keyMatrices[n - 1];
+  constexpr auto& c = command(cmd::kWriteKeyMatrix);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n, c.length);
+    KeyMatrix payload = state_.keyMatrices[n - c.firstNumber];
     t_.blockTransfer(b, payload);
     t_.pause(kRepeatedCommandPauseMs);
   }
 }
 
 void CommandSet::WriteMacros() {
-  for (std::uint8_t n = 1; n <= kMacroCount; ++n) {
-    CommandBlock b = makeBlock(cmd::kWriteMacro, n, kMacroImageSize);
-    MacroImage payload = state_.macroScratch[n - 1];
+  constexpr auto& c = command(cmd::kWriteMacro);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n, c.length);
+    MacroImage payload = state_.macroScratch[n - c.firstNumber];
     t_.blockTransfer(b, payload);
     t_.pause(kRepeatedCommandPauseMs);
   }
 }
 
 void CommandSet::ReadMacros() {
-  for (std::uint8_t n = 1; n <= kMacroCount; ++n) {
-    CommandBlock b = makeBlock(cmd::kReadMacro, n);
+  constexpr auto& c = command(cmd::kReadMacro);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n);
     MacroImage payload{};
-    t_.blockTransfer(b, payload);
-    // Replies naming a macro outside 1-12 have no place in the scratch.
-    if (b[1] >= 1 && b[1] <= kMacroCount) state_.macroScratch[b[1] - 1] = payload;
+    // Replies naming a macro the scratch has no place for are dropped.
+    if (t_.blockTransfer(b, payload) && b[1] >= c.firstNumber && b[1] < c.firstNumber + c.numbers) {
+      state_.macroScratch[b[1] - c.firstNumber] = payload;
+    }
     t_.pause(kRepeatedCommandPauseMs);
   }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "device/command_table.h"
 #include "device/transport.h"
 #include "settings/mouse_settings.h"
 
@@ -14,7 +15,9 @@ using KeyMatrix = std::array<std::uint8_t, 64>;
 using ColourBlock = std::array<std::uint8_t, 24>;
 using LightParameterSet = std::array<std::uint8_t, 3>;
 
-// Values read from or written to the mouse; kept per process, never saved.
+// Values read from or written to the mouse; kept per process, never saved. A read that failed
+// leaves them as they were: the zeros of a failed reply would otherwise go back to the mouse in
+// the next write of the same values.
 struct DeviceState {
   std::array<std::uint8_t, 4> sensorSettings{};  // type, rate, option 1, option 2
   std::uint8_t sensorType = 0;
@@ -24,23 +27,29 @@ struct DeviceState {
   std::array<std::uint8_t, 8> dpiStageTable{};
   std::array<KeyMatrix, 4> keyMatrices{};
   std::array<MacroImage, kMacroCount> macroScratch{};
+  // The last Apply did not reach the mouse whole: the committed settings go again on the next
+  // connection.
+  bool settingsOwed = false;
 };
 
-namespace cmd {
-inline constexpr std::uint8_t kSetReportRate = 0x01;
-inline constexpr std::uint8_t kWriteSensorSettings = 0x03;
-inline constexpr std::uint8_t kReadSensorSettings = 0x83;
-inline constexpr std::uint8_t kWriteLightParameters = 0x07;
-inline constexpr std::uint8_t kReadLightParameters = 0x87;
-inline constexpr std::uint8_t kWriteLightEffect = 0x0D;
-inline constexpr std::uint8_t kReadLightEffect = 0x8D;
-inline constexpr std::uint8_t kWriteColourBlock = 0x10;
-inline constexpr std::uint8_t kReadColourBlock = 0x90;
-inline constexpr std::uint8_t kWriteDpiStages = 0x11;
-inline constexpr std::uint8_t kWriteKeyMatrix = 0x12;
-inline constexpr std::uint8_t kWriteMacro = 0x13;
-inline constexpr std::uint8_t kReadMacro = 0x93;
-}  // namespace cmd
+static_assert(command(cmd::kWriteColourBlock).length == std::tuple_size_v<ColourBlock>);
+static_assert(command(cmd::kWriteKeyMatrix).length == std::tuple_size_v<KeyMatrix>);
+static_assert(command(cmd::kWriteMacro).length == kMacroImageSize);
+static_assert(command(cmd::kWriteMacro).numbers == kMacroCount);
+static_assert(command(cmd::kReadMacro).length == kMacroImageSize);
+static_assert(command(cmd::kWriteSensorSettings).length ==
+              std::tuple_size_v<decltype(DeviceState::sensorSettings)>);
+static_assert(command(cmd::kWriteLightEffect).length ==
+              std::tuple_size_v<decltype(DeviceState::lightEffect)>);
+static_assert(command(cmd::kWriteLightParameters).length == std::tuple_size_v<LightParameterSet>);
+static_assert(command(cmd::kWriteLightParameters).numbers ==
+              std::tuple_size_v<decltype(DeviceState::lightParameters)>);
+static_assert(command(cmd::kWriteColourBlock).numbers ==
+              std::tuple_size_v<decltype(DeviceState::colourBlocks)>);
+static_assert(command(cmd::kWriteKeyMatrix).numbers ==
+              std::tuple_size_v<decltype(DeviceState::keyMatrices)>);
+static_assert(command(cmd::kWriteDpiStages).length ==
+              std::tuple_size_v<decltype(DeviceState::dpiStageTable)>);
 
 // DPI code for a stage level under a sensor type. Unknown sensor types give 0; a level past the
 // end of the sensor's table (settings made with another sensor) gives the table's last code.
@@ -69,6 +78,8 @@ class CommandSet {
   void ReadMacros();        // macros 1-12 into the scratch, 2 ms after each
 
   DeviceState& state() { return state_; }
+  // Transfers that failed on this command set's transport so far.
+  unsigned failedTransfers() const { return t_.failedTransfers(); }
 
  private:
   Transport& t_;

@@ -10,17 +10,9 @@
 #include <thread>
 
 #include "device/device_link.h"
+#include "device/notice_kind.h"
 
 namespace k8 {
-
-// wParam of the main window's notice message.
-enum class NoticeKind : std::uint8_t {
-  ReportRateSwitch = 5,
-  DpiStageSwitch = 7,
-  KeyMatrixSwitch = 8,
-  MacroKeySwitch = 9,
-  MouseMissing = 15,
-};
 
 struct InputNotice {
   NoticeKind kind;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace k8 {
 
@@ -39,6 +40,8 @@ namespace {
 
 enum class Collection { Mouse, Feature, Input, Other };
 
+constexpr std::size_t kPiece = 32;  // payload bytes per data report
+
 // A write command waiting for its data reports.
 struct PendingWrite {
   std::uint8_t code = 0;
@@ -62,6 +65,27 @@ struct SimulatedMouse::Impl {
   std::deque<std::vector<std::uint8_t>> inputQueue;
   std::vector<std::string> log;
   LogSink sink;
+  unsigned transfers = 0;
+  std::optional<unsigned> unplugAt;  // transfer count at which the mouse vanishes
+  std::optional<unsigned> failAt;    // number of the transfer that fails
+  std::function<void()> unplugListener;
+
+  void unplugLocked();
+  // Counts a transfer on the feature collection; false when this one is to fail.
+  bool startTransfer() {
+    const bool fail = failAt && *failAt == transfers;
+    if (fail) failAt.reset();
+    ++transfers;
+    return !fail;
+  }
+  void endTransfer() {
+    if (unplugAt && transfers >= *unplugAt) {
+      unplugAt.reset();
+      const bool wasPlugged = plugged;
+      unplugLocked();
+      if (wasPlugged && unplugListener) unplugListener();
+    }
+  }
 
   void logLine(std::string line) {
     if (sink) {
@@ -71,101 +95,84 @@ struct SimulatedMouse::Impl {
     }
   }
 
-  void command(const std::uint8_t* block);
+  void handleCommand(const std::uint8_t* block);
+  // The firmware's values a command code reaches (target `index` of a numbered command).
+  std::uint8_t* valuesOf(std::uint8_t code, std::uint8_t index);
   void storeWrite();
 };
 
-void SimulatedMouse::Impl::command(const std::uint8_t* b) {
+void SimulatedMouse::Impl::handleCommand(const std::uint8_t* b) {
   unsigned sum = 0;
   for (int i = 0; i < 8; ++i) sum += b[i];
   if ((sum & 0xFF) != 0xFF) {
     ++fw.badChecksums;
     return;
   }
-  std::array<std::uint8_t, 8> r{};
-  r[0] = b[0];
-  auto respond = [&] {
-    unsigned s = 0;
-    for (int i = 0; i < 7; ++i) s += r[i];
-    r[7] = static_cast<std::uint8_t>(0xFF - (s & 0xFF));
-    reply = r;
-    replyPending = true;
-  };
-  auto queueData = [&](const std::uint8_t* data, std::size_t length) {
-    for (std::size_t off = 0; off < length; off += 32) {
-      std::array<std::uint8_t, 33> report{};
-      std::memcpy(report.data() + 1, data + off, std::min<std::size_t>(32, length - off));
-      dataOut.push_back(report);
-    }
-  };
-  auto expectWrite = [&](std::size_t length) {
-    pendingWrite = PendingWrite{b[0], b[1], (length + 31) / 32, {}};
-    if (pendingWrite.expected == 0) storeWrite();
-  };
+  // A new command abandons a payload that never came whole and a reply nobody fetched.
+  pendingWrite = PendingWrite{};
+  replyPending = false;
+  dataOut.clear();
+  const CommandInfo* c = findCommand(b[0]);
+  if (c == nullptr) return;
+  // A numbered command whose number is out of range reaches no values, but still replies.
+  const bool numbered = c->numbers != 0;
+  const bool known = !numbered || (b[1] >= c->firstNumber && b[1] - c->firstNumber < c->numbers);
+  const auto index = static_cast<std::uint8_t>(numbered ? b[1] - c->firstNumber : 0);
+  std::uint8_t* values = known ? valuesOf(b[0], index) : nullptr;
+  const std::size_t at = numbered ? 2 : 1;  // where the values sit in a block
 
-  switch (b[0]) {
-    case cmd::kSetReportRate: fw.reportRate = b[1]; break;
-    case cmd::kWriteSensorSettings: std::copy_n(b + 1, 4, fw.sensorSettings.begin()); break;
-    case cmd::kReadSensorSettings:
-      std::copy(fw.sensorSettings.begin(), fw.sensorSettings.end(), r.begin() + 1);
-      respond();
+  CommandBlock r{};
+  r[0] = b[0];
+  if (numbered) r[1] = b[1];
+  switch (c->operation) {
+    case CommandOperation::Write:
+      if (values) std::copy_n(b + at, c->length, values);
+      return;
+    case CommandOperation::Read:
+      if (values) std::copy_n(values, c->length, r.begin() + static_cast<std::ptrdiff_t>(at));
       break;
-    case cmd::kWriteLightParameters:
-      if (b[1] < 2) std::copy_n(b + 2, 3, fw.lightParameters[b[1]].begin());
-      break;
-    case cmd::kReadLightParameters:
-      r[1] = b[1];
-      if (b[1] < 2) std::copy_n(fw.lightParameters[b[1]].begin(), 3, r.begin() + 2);
-      respond();
-      break;
-    case cmd::kWriteLightEffect: std::copy_n(b + 1, 3, fw.lightEffect.begin()); break;
-    case cmd::kReadLightEffect:
-      std::copy(fw.lightEffect.begin(), fw.lightEffect.end(), r.begin() + 1);
-      respond();
-      break;
-    case cmd::kReadColourBlock:
-      r[1] = b[1];
-      if (b[1] < 2) {
-        r[2] = 24;
-        queueData(fw.colourBlocks[b[1]].data(), 24);
+    case CommandOperation::BlockWrite:
+      pendingWrite = PendingWrite{b[0], b[1], (b[2] + kPiece - 1u) / kPiece, {}};
+      if (pendingWrite.expected == 0) storeWrite();
+      return;
+    case CommandOperation::BlockRead:
+      if (values) {
+        r[2] = c->length;
+        for (std::size_t off = 0; off < c->length; off += kPiece) {
+          std::array<std::uint8_t, kPiece + 1> report{};
+          std::memcpy(report.data() + 1, values + off,
+                      std::min<std::size_t>(kPiece, c->length - off));
+          dataOut.push_back(report);
+        }
       }
-      respond();
       break;
-    case cmd::kReadMacro:
-      r[1] = b[1];
-      if (b[1] >= 1 && b[1] <= kMacroCount) {
-        r[2] = kMacroImageSize;
-        queueData(fw.macros[b[1] - 1].data(), kMacroImageSize);
-      }
-      respond();
-      break;
-    case cmd::kWriteColourBlock:
-    case cmd::kWriteDpiStages:
-    case cmd::kWriteKeyMatrix:
-    case cmd::kWriteMacro: expectWrite(b[2]); break;
-    default: break;
+  }
+  r[7] = commandChecksum(r);
+  reply = r;
+  replyPending = true;
+}
+
+std::uint8_t* SimulatedMouse::Impl::valuesOf(std::uint8_t code, std::uint8_t index) {
+  switch (code & 0x7F) {  // a read reaches the values of its write
+    case cmd::kSetReportRate: return &fw.reportRate;
+    case cmd::kWriteSensorSettings: return fw.sensorSettings.data();
+    case cmd::kWriteLightParameters: return fw.lightParameters[index].data();
+    case cmd::kWriteLightEffect: return fw.lightEffect.data();
+    case cmd::kWriteColourBlock: return fw.colourBlocks[index].data();
+    case cmd::kWriteDpiStages: return fw.dpiStageTable.data();
+    case cmd::kWriteKeyMatrix: return fw.keyMatrices[index].data();
+    case cmd::kWriteMacro: return fw.macros[index].data();
+    default: return nullptr;
   }
 }
 
 void SimulatedMouse::Impl::storeWrite() {
   const auto& w = pendingWrite;
-  auto copyTo = [&w](std::uint8_t* target, std::size_t size) {
-    std::memcpy(target, w.payload.data(), std::min(size, w.payload.size()));
-  };
-  switch (w.code) {
-    case cmd::kWriteColourBlock:
-      if (w.number < 2) copyTo(fw.colourBlocks[w.number].data(), 24);
-      break;
-    case cmd::kWriteDpiStages: copyTo(fw.dpiStageTable.data(), 8); break;
-    case cmd::kWriteKeyMatrix:
-      if (w.number >= 1 && w.number <= 4) copyTo(fw.keyMatrices[w.number - 1].data(), 64);
-      break;
-    case cmd::kWriteMacro:
-      if (w.number >= 1 && w.number <= kMacroCount) {
-        copyTo(fw.macros[w.number - 1].data(), kMacroImageSize);
-      }
-      break;
-    default: break;
+  const CommandInfo& c = command(w.code);
+  if (!c.numbers || (w.number >= c.firstNumber && w.number - c.firstNumber < c.numbers)) {
+    const auto index = static_cast<std::uint8_t>(c.numbers ? w.number - c.firstNumber : 0);
+    std::uint8_t* values = valuesOf(w.code, index);
+    std::memcpy(values, w.payload.data(), std::min<std::size_t>(c.length, w.payload.size()));
   }
   pendingWrite = PendingWrite{};
 }
@@ -199,45 +206,49 @@ class SimulatedDevice : public HidDevice {
   bool setFeature(const std::uint8_t* report, std::size_t length) override {
     std::lock_guard lock(impl_->mutex);
     impl_->logLine("set_feature " + hexBytes(report, length));
-    if (!usable(Collection::Feature) || length < 9) return false;
-    impl_->command(report + 1);
-    return true;
+    const bool ok = transfer() && length >= 9;
+    if (ok) impl_->handleCommand(report + 1);
+    impl_->endTransfer();
+    return ok;
   }
 
   bool getFeature(std::uint8_t* report, std::size_t length) override {
     std::lock_guard lock(impl_->mutex);
     std::memset(report, 0, length);
-    const bool ok = usable(Collection::Feature) && length >= 9;
+    const bool ok = transfer() && length >= 9;
     if (ok && impl_->replyPending) {
       std::memcpy(report + 1, impl_->reply.data(), 8);
       impl_->replyPending = false;
     }
     impl_->logLine("get_feature " + hexBytes(report, length));
+    impl_->endTransfer();
     return ok;
   }
 
   bool writeReport(const std::uint8_t* report, std::size_t length) override {
     std::lock_guard lock(impl_->mutex);
     impl_->logLine("write " + hexBytes(report, length));
-    if (!usable(Collection::Feature) || length < 33) return false;
+    const bool ok = transfer() && length >= 33;
     auto& w = impl_->pendingWrite;
-    if (w.expected > 0) {
+    if (ok && w.expected > 0) {
       w.payload.insert(w.payload.end(), report + 1, report + 33);
       if (--w.expected == 0) impl_->storeWrite();
     }
-    return true;
+    impl_->endTransfer();
+    return ok;
   }
 
   bool readReport(std::uint8_t* report, std::size_t length) override {
     std::lock_guard lock(impl_->mutex);
     std::memset(report, 0, length);
-    bool ok = usable(Collection::Feature) && !impl_->dataOut.empty();
+    const bool ok = transfer() && !impl_->dataOut.empty();
     if (ok) {
       const auto& next = impl_->dataOut.front();
       std::memcpy(report, next.data(), std::min(length, next.size()));
       impl_->dataOut.pop_front();
     }
     impl_->logLine("read " + hexBytes(report, length));
+    impl_->endTransfer();
     return ok;
   }
 
@@ -267,6 +278,12 @@ class SimulatedDevice : public HidDevice {
   }
 
  private:
+  // A transfer on the feature collection: counted whether or not it can succeed.
+  bool transfer() {
+    const bool wanted = impl_->startTransfer();
+    return wanted && usable(Collection::Feature);
+  }
+
   bool usable(Collection needed) const {
     return withAccess_ && collection_ == needed && impl_->plugged &&
            impl_->generation == generation_;
@@ -328,16 +345,42 @@ void SimulatedMouse::plug() {
   impl_->plugged = true;
 }
 
+void SimulatedMouse::Impl::unplugLocked() {
+  if (!plugged) return;
+  plugged = false;
+  ++generation;
+  replyPending = false;
+  dataOut.clear();
+  pendingWrite = PendingWrite{};
+  inputQueue.clear();
+  inputArrived.notify_all();
+}
+
 void SimulatedMouse::unplug() {
   std::lock_guard lock(impl_->mutex);
-  if (!impl_->plugged) return;
-  impl_->plugged = false;
-  ++impl_->generation;
-  impl_->replyPending = false;
-  impl_->dataOut.clear();
-  impl_->pendingWrite = PendingWrite{};
-  impl_->inputQueue.clear();
-  impl_->inputArrived.notify_all();
+  impl_->unplugAt.reset();
+  impl_->unplugLocked();
+}
+
+void SimulatedMouse::unplugAfter(unsigned transfers) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->unplugAt = impl_->transfers + transfers;
+  if (transfers == 0) impl_->endTransfer();
+}
+
+void SimulatedMouse::setUnplugListener(std::function<void()> listener) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->unplugListener = std::move(listener);
+}
+
+void SimulatedMouse::failTransferAfter(unsigned transfers) {
+  std::lock_guard lock(impl_->mutex);
+  impl_->failAt = impl_->transfers + transfers;
+}
+
+unsigned SimulatedMouse::transfers() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->transfers;
 }
 
 bool SimulatedMouse::plugged() const {

@@ -48,6 +48,16 @@ class SimulatedMouse : public HidBackend {
   void plug();
   void unplug();  // every handle opened before fails from now on, even after a new plug
   bool plugged() const;
+
+  // Faults. A transfer is one set_feature, get_feature, write or read on the feature collection.
+  // The mouse unplugs itself once `transfers` more transfers have been made (0: at once), and
+  // then calls the unplug listener (under the mouse's lock: it may only post a message).
+  void unplugAfter(unsigned transfers);
+  void setUnplugListener(std::function<void()> listener);
+  // The transfer after the next `transfers` ones fails and has no effect; the mouse stays.
+  void failTransferAfter(unsigned transfers);
+  // Transfers made on the feature collection since the mouse was made.
+  unsigned transfers() const;
   // Queues a report for the input collection (the first byte is the report id).
   void pushInputReport(std::vector<std::uint8_t> report);
 

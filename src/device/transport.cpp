@@ -10,32 +10,33 @@ Transport::Transport(HidDevice* feature, ReportLengths lengths, PauseFn pause)
   if (!pause_) pause_ = [](unsigned) {};
 }
 
-void Transport::sendCommand(const CommandBlock& block, std::uint8_t* buffer,
+bool Transport::sendCommand(const CommandBlock& block, std::uint8_t* buffer,
                             std::size_t bufferSize) {
   std::memset(buffer, 0, bufferSize);
   std::memcpy(buffer + 1, block.data(), 7);
   buffer[8] = commandChecksum(block);
   // A collection that claims a longer feature report than our buffer gets only the buffer.
-  if (feature_) feature_->setFeature(buffer, std::min(lengths_.feature, bufferSize));
+  return counted(feature_ && feature_->setFeature(buffer, std::min(lengths_.feature, bufferSize)));
 }
 
-void Transport::readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize) {
+bool Transport::readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize) {
   std::memset(buffer, 0, bufferSize);
-  if (feature_ && !feature_->getFeature(buffer, std::min(lengths_.feature, bufferSize))) {
-    std::memset(buffer, 0, bufferSize);  // a failed read yields an all-zero reply
-  }
+  const bool ok = feature_ && feature_->getFeature(buffer, std::min(lengths_.feature, bufferSize));
+  if (!ok) std::memset(buffer, 0, bufferSize);  // a failed read yields an all-zero reply
   std::memcpy(block.data(), buffer + 1, block.size());
+  return counted(ok);
 }
 
-void Transport::exchange(CommandBlock& block) {
+bool Transport::exchange(CommandBlock& block) {
   std::uint8_t buffer[kFeatureBufferSize];
-  sendCommand(block, buffer, sizeof buffer);
-  if (block[0] & 0x80) readReply(block, buffer, sizeof buffer);
+  bool ok = sendCommand(block, buffer, sizeof buffer);
+  if (block[0] & 0x80) ok = readReply(block, buffer, sizeof buffer) && ok;
+  return ok;
 }
 
-void Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload) {
+bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload) {
   std::uint8_t buffer[kDataBufferSize];
-  sendCommand(block, buffer, sizeof buffer);
+  bool ok = sendCommand(block, buffer, sizeof buffer);
   const std::size_t piecesInPayload = payload.size() / kDataPieceSize;
 
   if (!(block[0] & 0x80)) {
@@ -44,22 +45,26 @@ void Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> paylo
     for (std::size_t k = 0; k < pieces; ++k) {
       std::memset(buffer, 0, sizeof buffer);
       std::memcpy(buffer + 1, payload.data() + k * kDataPieceSize, kDataPieceSize);
-      if (feature_) feature_->writeReport(buffer, std::min(lengths_.output, sizeof buffer));
+      ok = counted(feature_ &&
+                   feature_->writeReport(buffer, std::min(lengths_.output, sizeof buffer))) &&
+           ok;
       pause_(kDataReportPauseMs);
     }
-    return;
+    return ok;
   }
 
-  readReply(block, buffer, sizeof buffer);
+  ok = readReply(block, buffer, sizeof buffer) && ok;
   const std::size_t pieces =
       std::min<std::size_t>((block[2] + kDataPieceSize - 1) / kDataPieceSize, piecesInPayload);
   for (std::size_t k = 0; k < pieces; ++k) {
     std::memset(buffer, 0, sizeof buffer);
-    if (feature_ && !feature_->readReport(buffer, std::min(lengths_.input, sizeof buffer))) {
-      std::memset(buffer, 0, sizeof buffer);
-    }
+    const bool read =
+        feature_ && feature_->readReport(buffer, std::min(lengths_.input, sizeof buffer));
+    if (!read) std::memset(buffer, 0, sizeof buffer);
     std::memcpy(payload.data() + k * kDataPieceSize, buffer + 1, kDataPieceSize);
+    ok = counted(read) && ok;
   }
+  return ok;
 }
 
 }  // namespace k8

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "device/hid_backend.h"
+#include "platform/fine_timer.h"
 #include "platform/pause.h"
 
 namespace k8 {
@@ -36,26 +37,41 @@ struct ReportLengths {
   std::size_t output = 0;
 };
 
+// One Transport lives for one sending path (an Apply, a sensor-settings exchange) and holds the
+// fine timer for all of it. A failed transfer never stops the caller's sequence; the Transport
+// counts it, so the path can tell afterwards whether everything reached the mouse.
 class Transport {
  public:
-  // `feature` may be null (no mouse): every transfer then fails silently.
+  // `feature` may be null (no mouse): every transfer then fails.
   Transport(HidDevice* feature, ReportLengths lengths, PauseFn pause);
 
-  // Sends the block (checksum filled in); a read command (bit 7) gets the reply in place.
-  void exchange(CommandBlock& block);
+  // Sends the block (checksum filled in); a read command (bit 7) gets the reply in place
+  // (all zeros when the read failed). True when every transfer of it succeeded.
+  bool exchange(CommandBlock& block);
   // Sends the block, then writes the payload as data reports (write command) or reads the
-  // reply's stated length into the payload, as many pieces as the payload holds.
-  void blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload);
+  // reply's stated length into the payload, as many pieces as the payload holds. True when
+  // every transfer of it succeeded.
+  bool blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload);
 
   void pause(unsigned milliseconds) { pause_(milliseconds); }
 
- private:
-  void sendCommand(const CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
-  void readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
+  // Transfers that failed since this Transport was made.
+  unsigned failedTransfers() const { return failed_; }
+  bool allDelivered() const { return failed_ == 0; }
 
+ private:
+  bool sendCommand(const CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
+  bool readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
+  bool counted(bool ok) {
+    if (!ok) ++failed_;
+    return ok;
+  }
+
+  FineTimerScope fineTimer_;
   HidDevice* feature_;
   ReportLengths lengths_;
   PauseFn pause_;
+  unsigned failed_ = 0;
 };
 
 }  // namespace k8

@@ -10,7 +10,9 @@
 //   kind 8  key matrix:   value 1-4 -> "Switch to key matrix N"
 //   kind 9  macro key:    value not 0 -> "Switch to macro key" directly followed by the value
 //   kind 15 mouse missing: any value -> "The system did not detect the gaming mouse!"
-// Kinds 5-9 have the title "Info" and a time-out of 5000 ms; kind 15 has "Warning" and 100 ms.
+//   kind 16 settings not delivered: any value -> the settings did not all reach the mouse
+// Kinds 5-9 have the title "Info" and a time-out of 5000 ms; kind 15 has "Warning" and 100 ms,
+// kind 16 "Warning" and 5000 ms.
 // Every other kind or value gives no notice. Texts are in the given language, titles are not
 // translated.
 
@@ -18,17 +20,11 @@
 #include <optional>
 #include <string>
 
+#include "device/notice_kind.h"
 #include "i18n/language.h"
 #include "settings/mouse_settings.h"
 
 namespace k8 {
-
-// The kinds (wParam of the main window's device-notice message).
-inline constexpr int kNoticeReportRate = 5;
-inline constexpr int kNoticeDpiStage = 7;
-inline constexpr int kNoticeKeyMatrix = 8;
-inline constexpr int kNoticeMacroKey = 9;
-inline constexpr int kNoticeMouseMissing = 15;
 
 struct NoticeText {
   std::wstring title;
@@ -36,7 +32,7 @@ struct NoticeText {
   unsigned timeoutMs = 0;
 };
 
-std::optional<NoticeText> noticeText(int kind, std::int64_t value, Language language,
+std::optional<NoticeText> noticeText(NoticeKind kind, std::int64_t value, Language language,
                                      int sensorType, const MouseSettings& working);
 
 }  // namespace k8

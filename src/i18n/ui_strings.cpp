@@ -101,6 +101,14 @@ const UiTextRow kRows[] = {
     {&UiStrings::mouseMissing,
      {L"The system did not detect the gaming mouse!", L"系统没有检测到游戏鼠标！",
       L"系統沒有檢測到遊戲滑鼠！", L"Fare algılanamadı, lütfen önce farenizi takın!"}},
+    // an Apply that did not reach the mouse whole
+    {&UiStrings::settingsNotDelivered,
+     {L"Not all settings reached the mouse. They are saved and will be sent again when the mouse "
+      L"is connected.",
+      L"部分设置未能写入鼠标。设置已保存，将在鼠标重新连接时再次发送。",
+      L"部分設定未能寫入滑鼠。設定已儲存，將在滑鼠重新連接時再次傳送。",
+      L"Ayarların tümü fareye ulaşmadı. Ayarlar kaydedildi, fare yeniden bağlandığında tekrar "
+      L"gönderilecek."}},
     // Advanced page
     {&UiStrings::mouseSpeed, {L"Mouse Speed", L"鼠标移动速度", L"滑鼠移動速度", L"Fare hızı"}},
     {&UiStrings::scrollingSpeed,

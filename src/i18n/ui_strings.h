@@ -85,6 +85,8 @@ struct UiStrings {
   std::wstring exit;  // "Exit"
   // mouse-missing notice
   std::wstring mouseMissing;  // "The system did not detect the gaming mouse!"
+  // an Apply that did not reach the mouse whole
+  std::wstring settingsNotDelivered;  // "Not all settings reached the mouse. ..."
   // Advanced page
   std::wstring mouseSpeed;               // "Mouse Speed"
   std::wstring scrollingSpeed;           // "Scrolling Speed"
@@ -126,7 +128,7 @@ struct UiTextRow {
   std::wstring UiStrings::*member;
   std::array<std::wstring_view, kLanguageCount> text;
 };
-inline constexpr int kUiTextCount = 75;
+inline constexpr int kUiTextCount = 76;
 std::span<const UiTextRow> uiTextTable();
 
 }  // namespace k8

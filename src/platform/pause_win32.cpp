@@ -5,6 +5,8 @@
 #include <timeapi.h>  // needs windows.h first
 // clang-format on
 
+#include "platform/fine_timer.h"
+
 namespace k8 {
 
 // Process power throttling may otherwise ignore timeBeginPeriod for a process without visible
@@ -19,14 +21,14 @@ static void optOutOfTimerThrottling() {
 #endif
 }
 
-FineTimerScope::FineTimerScope() {
-  static const bool once = (optOutOfTimerThrottling(), true);
+void installFineTimer() {
+  static const bool once = [] {
+    optOutOfTimerThrottling();
+    setFineTimerHooks(
+        {[] { return timeBeginPeriod(1) == TIMERR_NOERROR; }, [] { timeEndPeriod(1); }});
+    return true;
+  }();
   (void)once;
-  active_ = timeBeginPeriod(1) == TIMERR_NOERROR;
-}
-
-FineTimerScope::~FineTimerScope() {
-  if (active_) timeEndPeriod(1);
 }
 
 }  // namespace k8

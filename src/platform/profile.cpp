@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/atomic_file.h"
 #include "platform/profile_text.h"
 #include "platform/text.h"
 
@@ -125,27 +126,6 @@ std::optional<std::string> readBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool replaceFile(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::path temp = file;
-  temp += L".k8tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) std::filesystem::remove(temp, ec);
-  return !ec;
 }
 
 }  // namespace
@@ -367,7 +347,8 @@ bool PortableProfile::change(Edit edit, bool createMissing) {
   }
   if (!edit(*text) && !missing) return true;
   std::string bytes = text->serialize();
-  if (!replaceFile(path_, bytes)) {
+  std::error_code error;
+  if (!replaceFileAtomically(path_, bytes, error)) {
     cache_.reset();  // the file is what it was: read it again next time
     return false;
   }

@@ -35,7 +35,8 @@ void computeLight(const MouseSettings& s, std::array<std::uint8_t, 3>& effect,
   }
 }
 
-void sendSettingsToMouse(const MouseSettings& s, CommandSet& commands) {
+bool sendSettingsToMouse(const MouseSettings& s, CommandSet& commands) {
+  const unsigned failedBefore = commands.failedTransfers();
   DeviceState& d = commands.state();
   commands.SetReportRate(s.reportRate);
   commands.ReadLightEffect();
@@ -61,12 +62,21 @@ void sendSettingsToMouse(const MouseSettings& s, CommandSet& commands) {
   d.keyMatrices[0] = buildKeyMatrix(s, 0);
   d.keyMatrices[2] = buildKeyMatrix(s, 1);
   commands.WriteKeyMatrices();
+  const bool delivered = commands.failedTransfers() == failedBefore;
+  d.settingsOwed = !delivered;
+  return delivered;
 }
 
-void applySettings(const MouseSettings& s, CommandSet& commands, ApplyPersistence& persistence) {
-  sendSettingsToMouse(s, commands);
+bool applySettings(const MouseSettings& s, CommandSet& commands, ApplyPersistence& persistence) {
+  const bool delivered = sendSettingsToMouse(s, commands);
   persistence.saveSettings(s);
   persistence.saveCaptions();
+  return delivered;
+}
+
+bool resendOwedSettings(const MouseSettings& committed, CommandSet& commands) {
+  if (!commands.state().settingsOwed) return true;
+  return sendSettingsToMouse(committed, commands);
 }
 
 }  // namespace k8

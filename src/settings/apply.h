@@ -15,8 +15,9 @@ namespace k8 {
 void computeLight(const MouseSettings& s, std::array<std::uint8_t, 3>& effect,
                   LightParameterSet& set0);
 
-// Steps 1-14: every command and pause, in order. Never stops on a failed transfer.
-void sendSettingsToMouse(const MouseSettings& s, CommandSet& commands);
+// Every command and pause of an Apply, in order. Never stops on a failed transfer; true when
+// every transfer succeeded.
+bool sendSettingsToMouse(const MouseSettings& s, CommandSet& commands);
 
 // What Apply keeps beside the program once the mouse is programmed.
 class ApplyPersistence {
@@ -26,7 +27,13 @@ class ApplyPersistence {
   virtual void saveCaptions() {}                          // the button texts in str.ini
 };
 
-// The whole Apply: steps 1-14, then config.bin, then the captions.
-void applySettings(const MouseSettings& s, CommandSet& commands, ApplyPersistence& persistence);
+// The whole Apply: every command, then config.bin, then the captions; the settings are saved
+// whether or not they all reached the mouse. True when they did; otherwise the device state
+// marks them owed, for resendOwedSettings on the next connection.
+bool applySettings(const MouseSettings& s, CommandSet& commands, ApplyPersistence& persistence);
+
+// After the mouse has been connected again: sends `committed` when the last Apply (or resend)
+// did not reach the mouse whole. True when nothing is owed any more.
+bool resendOwedSettings(const MouseSettings& committed, CommandSet& commands);
 
 }  // namespace k8

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/atomic_file.h"
+
 namespace k8 {
 namespace fs = std::filesystem;
 
@@ -47,25 +49,7 @@ bool writeConfigImage(const fs::path& configBin, std::uint8_t flag, const MouseS
   image[0] = static_cast<char>(flag);
   std::memcpy(image.data() + 1, &settings, kSettingsSize);
 
-  fs::path temp = configBin;
-  temp += L".saving";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(image.data(), image.size()) || !out.flush()) {
-      error = std::error_code(errno ? errno : EIO, std::generic_category());
-      out.close();
-      std::error_code ignored;
-      fs::remove(temp, ignored);
-      return false;
-    }
-  }
-  fs::rename(temp, configBin, error);  // replaces the old file in one step
-  if (error) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  return replaceFileAtomically(configBin, std::string_view(image.data(), image.size()), error);
 }
 
 bool saveSettings(const MouseSettings& settings, const fs::path& configBin,

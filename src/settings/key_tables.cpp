@@ -121,70 +121,35 @@ constexpr NamedUsage kKeys[] = {
 };
 static_assert(std::size(kKeys) == 107);
 
-constexpr NamedUsage kFireKeys[] = {
-    {L"A", 0x04},
-    {L"B", 0x05},
-    {L"C", 0x06},
-    {L"D", 0x07},
-    {L"E", 0x08},
-    {L"F", 0x09},
-    {L"G", 0x0A},
-    {L"H", 0x0B},
-    {L"I", 0x0C},
-    {L"J", 0x0D},
-    {L"K", 0x0E},
-    {L"L", 0x0F},
-    {L"M", 0x10},
-    {L"N", 0x11},
-    {L"O", 0x12},
-    {L"P", 0x13},
-    {L"Q", 0x14},
-    {L"R", 0x15},
-    {L"S", 0x16},
-    {L"T", 0x17},
-    {L"U", 0x18},
-    {L"V", 0x19},
-    {L"W", 0x1A},
-    {L"X", 0x1B},
-    {L"Y", 0x1C},
-    {L"Z", 0x1D},
-    {L"1", 0x1E},
-    {L"2", 0x1F},
-    {L"3", 0x20},
-    {L"4", 0x21},
-    {L"5", 0x22},
-    {L"6", 0x23},
-    {L"7", 0x24},
-    {L"8", 0x25},
-    {L"9", 0x26},
-    {L"0", 0x27},
-    {L"L-CTRL", 0xE0},
-    {L"L-SHIFT", 0xE1},
-    {L"L-ALT", 0xE2},
-    {L"R-CTRL", 0xE4},
-    {L"R-SHIFT", 0xE5},
-    {L"R-ALT", 0xE6},
-    {L"F1", 0x3A},
-    {L"F2", 0x3B},
-    {L"F3", 0x3C},
-    {L"F4", 0x3D},
-    {L"F5", 0x3E},
-    {L"F6", 0x3F},
-    {L"F7", 0x40},
-    {L"F8", 0x41},
-    {L"F9", 0x42},
-    {L"F10", 0x43},
-    {L"F11", 0x44},
-    {L"F12", 0x45},
-    {L"L-Button", 0xF0},
-    {L"R-Button", 0xF1},
-    {L"M-Button", 0xF2},
+// The fire-key list takes the letters, digits, F1-F12 and the three buttons from the key table;
+// only its modifiers (named apart) and the buttons the key table lacks are its own.
+constexpr NamedUsage kFireModifiers[] = {
+    {L"L-CTRL", 0xE0}, {L"L-SHIFT", 0xE1}, {L"L-ALT", 0xE2},
+    {L"R-CTRL", 0xE4}, {L"R-SHIFT", 0xE5}, {L"R-ALT", 0xE6},
+};
+constexpr NamedUsage kFireOnlyButtons[] = {
     {L"B4-Button", 0xF3},
     {L"B5-Button", 0xF4},
     {L"L-Tilt Wheel", 0xF5},
     {L"R-Tilt Wheel", 0xF6},
 };
-static_assert(std::size(kFireKeys) == 61);
+
+constexpr std::array<NamedUsage, 61> buildFireKeys() {
+  std::array<NamedUsage, 61> out{};
+  std::size_t n = 0;
+  const auto fromKeyTable = [&](std::uint8_t first, std::uint8_t last) {
+    for (const NamedUsage& key : kKeys) {
+      if (key.usage >= first && key.usage <= last) out[n++] = key;
+    }
+  };
+  fromKeyTable(0x04, 0x27);  // A-Z, 1-9, 0
+  for (const NamedUsage& key : kFireModifiers) out[n++] = key;
+  fromKeyTable(0x3A, 0x45);  // F1-F12
+  fromKeyTable(0xF0, 0xF2);  // L-, R-, M-Button
+  for (const NamedUsage& key : kFireOnlyButtons) out[n++] = key;
+  return n == out.size() ? out : throw "the fire-key list lost or gained a row";
+}
+constexpr auto kFireKeys = buildFireKeys();
 
 struct WindowsFunction {
   std::wstring_view name;
@@ -229,6 +194,11 @@ constexpr std::wstring_view kDpiActionNames[] = {L"DPI +", L"DPI -", L"DPI Loop"
 
 template <typename T, std::size_t N>
 const T* at(const T (&table)[N], int position) {
+  return position >= 0 && static_cast<std::size_t>(position) < N ? &table[position] : nullptr;
+}
+
+template <typename T, std::size_t N>
+const T* at(const std::array<T, N>& table, int position) {
   return position >= 0 && static_cast<std::size_t>(position) < N ? &table[position] : nullptr;
 }
 

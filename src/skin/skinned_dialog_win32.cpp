@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "platform/common_controls_win32.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -299,14 +300,14 @@ void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   for (const std::wstring& item : items)
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SetWindowSubclass(list_, &SkinnedDialog::dropListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  setWindowSubclass(list_, &SkinnedDialog::dropListProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void SkinnedDialog::destroyList() {
   if (list_ == nullptr) return;
   HWND list = list_;
   list_ = nullptr;
-  RemoveWindowSubclass(list, &SkinnedDialog::dropListProc, 1);
+  removeWindowSubclass(list, &SkinnedDialog::dropListProc, 1);
   DestroyWindow(list);
 }
 
@@ -331,7 +332,7 @@ LRESULT CALLBACK SkinnedDialog::dropListProc(HWND list, UINT message, WPARAM wPa
   } else if (message == WM_MOUSEWHEEL && self != nullptr && self->hwnd_ != nullptr) {
     return SendMessageW(self->hwnd_, WM_MOUSEWHEEL, wParam, lParam);
   }
-  return DefSubclassProc(list, message, wParam, lParam);
+  return defSubclassProc(list, message, wParam, lParam);
 }
 
 }  // namespace k8

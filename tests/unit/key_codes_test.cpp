@@ -107,6 +107,15 @@ TEST(KeyTables, NameLookupsAreExactAndPositionsFallBackToZero) {
   EXPECT_EQ(mediaUsage(4), 0xE2);  // "Mute": same number as "Alt", told apart by the kind byte
   EXPECT_EQ(keyUsage(L"Alt"), 0xE2);
   EXPECT_EQ(fireKeyUsage(60), 0xF6);
+  // The list's parts, in the order the fire-key dialog shows them.
+  EXPECT_EQ(fireKeyName(0), L"A");
+  EXPECT_EQ(fireKeyName(35), L"0");
+  EXPECT_EQ(fireKeyName(36), L"L-CTRL");
+  EXPECT_EQ(fireKeyName(42), L"F1");
+  EXPECT_EQ(fireKeyUsage(53), 0x45);  // F12
+  EXPECT_EQ(fireKeyName(54), L"L-Button");
+  EXPECT_EQ(fireKeyName(57), L"B4-Button");
+  EXPECT_EQ(fireKeyCount(), 61);
   EXPECT_EQ(fireKeyUsage(61), 0);
   EXPECT_EQ(fireKeyUsage(-1), 0);
   EXPECT_EQ(windowsUsageHigh(10), 0x02);

@@ -102,13 +102,13 @@ TEST_F(ConfigFileTest, SaveWritesFlagOneAndTheRecordByteForByte) {
   ASSERT_TRUE(saveSettings(s, path_, L"App", recorder()));
   EXPECT_EQ(readFile()[1 + 1925], 2);
   EXPECT_TRUE(shown_.empty());
-  EXPECT_FALSE(fs::exists(dir_ / "config.bin.saving"));
+  EXPECT_FALSE(fs::exists(dir_ / "config.bin.k8new"));
 }
 
 TEST_F(ConfigFileTest, FailedSaveKeepsThePreviousFileAndReportsTheError) {
   writeFile(kConfigFileSize, 1, 0x09);
   const auto before = readFile();
-  fs::create_directory(dir_ / "config.bin.saving");  // the temporary file cannot be made
+  fs::create_directory(dir_ / "config.bin.k8new");  // the temporary file cannot be made
   MouseSettings s{};
   EXPECT_FALSE(saveSettings(s, path_, L"App", recorder()));
   EXPECT_EQ(readFile(), before);

@@ -71,11 +71,32 @@ TEST(SimCommands, ParseFormatAndReports) {
   EXPECT_EQ(c->offset, sizeof(MouseSettings) - 1);
   EXPECT_EQ(c->value, 255);
   EXPECT_EQ(formatSimCommand(*c), "set 1984 255");
+  c = parseSimCommand(std::string_view("unplug-after 40"));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->kind, SimCommand::Kind::UnplugAfter);
+  EXPECT_EQ(c->transfers, 40u);
+  EXPECT_EQ(formatSimCommand(*c), "unplug-after 40");
 
-  for (const char* bad :
-       {"", "plug 1", "report", "report 7", "report 7 256", "report -1 2", "report 7 2 6 1",
-        "report 7x 2", "unplugged", "report 7 0x2", "set 1985 0", "set 1925", "set 1925 256",
-        "set -1 0", "set 1925 3 4", "set 99999999999 1"}) {
+  for (const char* bad : {"",
+                          "plug 1",
+                          "report",
+                          "report 7",
+                          "report 7 256",
+                          "report -1 2",
+                          "report 7 2 6 1",
+                          "report 7x 2",
+                          "unplugged",
+                          "report 7 0x2",
+                          "set 1985 0",
+                          "set 1925",
+                          "set 1925 256",
+                          "set -1 0",
+                          "set 1925 3 4",
+                          "set 99999999999 1",
+                          "unplug-after",
+                          "unplug-after -1",
+                          "unplug-after 100000",
+                          "unplug-after 3 4"}) {
     EXPECT_FALSE(parseSimCommand(std::string_view(bad))) << bad;
   }
 }

@@ -20,6 +20,10 @@ struct Control {
 
 Control g_control{};
 
+// Posted when the mouse has unplugged itself in the middle of a transfer sequence: the
+// broadcast follows once the UI thread is back in its message loop, as a real one would.
+constexpr UINT kMouseVanished = WM_APP + 1;
+
 // One broadcast per collection of the mouse, as Windows sends them.
 void broadcast(HWND mainWindow, WPARAM event) {
   for (const std::wstring* path :
@@ -43,6 +47,7 @@ LRESULT handleCommand(const COPYDATASTRUCT& data) {
       g_control.mouse->unplug();
       broadcast(g_control.mainWindow, DBT_DEVICEREMOVECOMPLETE);
       break;
+    case SimCommand::Kind::UnplugAfter: g_control.mouse->unplugAfter(command->transfers); break;
     case SimCommand::Kind::Report: {
       const auto input = g_control.mouse->open(SimulatedMouse::kInputPath, false);
       const std::size_t length = input ? input->caps().inputReportByteLength : 0;
@@ -62,6 +67,10 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   if (message == WM_COPYDATA && lParam != 0 && g_control.mouse != nullptr) {
     return handleCommand(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   }
+  if (message == kMouseVanished && g_control.mouse != nullptr) {
+    broadcast(g_control.mainWindow, DBT_DEVICEREMOVECOMPLETE);
+    return 0;
+  }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -75,8 +84,10 @@ HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kSimControlClass;
   RegisterClassW(&windowClass);
-  return CreateWindowExW(0, kSimControlClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
-                         nullptr);
+  const HWND control = CreateWindowExW(0, kSimControlClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                       nullptr, instance, nullptr);
+  mouse.setUnplugListener([control] { PostMessageW(control, kMouseVanished, 0, 0); });
+  return control;
 }
 
 }  // namespace k8
