@@ -16,12 +16,13 @@ void Transport::sendCommand(const CommandBlock& block, std::uint8_t* buffer,
   std::memcpy(buffer + 1, block.data(), 7);
   buffer[8] = commandChecksum(block);
   // A collection that claims a longer feature report than our buffer gets only the buffer.
-  if (feature_) feature_->setFeature(buffer, std::min(lengths_.feature, bufferSize));
+  if (!feature_ || !feature_->setFeature(buffer, std::min(lengths_.feature, bufferSize))) ++failed_;
 }
 
 void Transport::readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize) {
   std::memset(buffer, 0, bufferSize);
-  if (feature_ && !feature_->getFeature(buffer, std::min(lengths_.feature, bufferSize))) {
+  if (!feature_ || !feature_->getFeature(buffer, std::min(lengths_.feature, bufferSize))) {
+    ++failed_;
     std::memset(buffer, 0, bufferSize);  // a failed read yields an all-zero reply
   }
   std::memcpy(block.data(), buffer + 1, block.size());
@@ -44,7 +45,9 @@ void Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> paylo
     for (std::size_t k = 0; k < pieces; ++k) {
       std::memset(buffer, 0, sizeof buffer);
       std::memcpy(buffer + 1, payload.data() + k * kDataPieceSize, kDataPieceSize);
-      if (feature_) feature_->writeReport(buffer, std::min(lengths_.output, sizeof buffer));
+      if (!feature_ || !feature_->writeReport(buffer, std::min(lengths_.output, sizeof buffer))) {
+        ++failed_;
+      }
       pause_(kDataReportPauseMs);
     }
     return;
@@ -55,7 +58,8 @@ void Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> paylo
       std::min<std::size_t>((block[2] + kDataPieceSize - 1) / kDataPieceSize, piecesInPayload);
   for (std::size_t k = 0; k < pieces; ++k) {
     std::memset(buffer, 0, sizeof buffer);
-    if (feature_ && !feature_->readReport(buffer, std::min(lengths_.input, sizeof buffer))) {
+    if (!feature_ || !feature_->readReport(buffer, std::min(lengths_.input, sizeof buffer))) {
+      ++failed_;
       std::memset(buffer, 0, sizeof buffer);
     }
     std::memcpy(payload.data() + k * kDataPieceSize, buffer + 1, kDataPieceSize);

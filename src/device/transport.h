@@ -49,6 +49,9 @@ class Transport {
 
   void pause(unsigned milliseconds) { pause_(milliseconds); }
 
+  // Transfers the mouse did not take (or that had no mouse to go to) since construction.
+  std::size_t failedTransfers() const { return failed_; }
+
  private:
   void sendCommand(const CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
   void readReply(CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);
@@ -56,6 +59,7 @@ class Transport {
   HidDevice* feature_;
   ReportLengths lengths_;
   PauseFn pause_;
+  std::size_t failed_ = 0;
 };
 
 }  // namespace k8
