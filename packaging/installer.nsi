@@ -5,7 +5,8 @@
 ;            -DOUTFILE=<installer.exe> installer.nsi
 ; Silent use: installer /S [/STARTUP] [/D=folder]; uninstaller /S [/REMOVEMACROS].
 
-Unicode true
+; A 64-bit installer for a 64-bit program (and for Wine prefixes without 32-bit support).
+Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
