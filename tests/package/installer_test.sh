@@ -39,6 +39,13 @@ check "zip holds the program, k8ctl, config.bin, str.ini and skins" \
   test -f "$release/$program" -a -f "$release/k8ctl.exe" -a -f "$release/config.bin" \
   -a -f "$release/str.ini" -a -d "$release/Skins/Default"
 (cd "$release" && find . -type f | LC_ALL=C sort) >"$work/release-files"
+# The version resource (what Explorer's properties show) names the package's version.
+version_text() { strings -el "$release/$program" | grep -A1 -x "$1" | tail -n 1; }
+check "the program's version resource has the package's version" \
+  test "$(version_text FileVersion)" == "${top#K8GamingMouse-}" -a "$(version_text ProductVersion)" == "${top#K8GamingMouse-}"
+check "the program's version resource has a description and a copyright" \
+  test -n "$(version_text FileDescription)" -a -n "$(version_text LegalCopyright)"
+check "the shipped program is stripped" bash -c "! x86_64-w64-mingw32-objdump -h '$release/$program' | grep -q debug"
 
 # -- silent install, with the logon task -------------------------------------------------------
 wine "$setup" /S /STARTUP </dev/null >>"$work/run.log" 2>&1
