@@ -1,5 +1,6 @@
-# libFuzzer targets (clang only): the profile-file parser, EncodeMacros over any record.ini, and
-# every consumer of a config.bin record (names, tables, key matrices, the whole Apply sequence).
+# libFuzzer targets (clang only): the profile-file parser, EncodeMacros over any record.ini,
+# every consumer of a config.bin record (names, tables, key matrices, the whole Apply sequence)
+# and the profile JSON that k8ctl import reads.
 # scripts/fuzz configures a clang build with -DK8_FUZZ=ON, builds these targets and runs them.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "K8_FUZZ needs clang (CXX=clang++)")
@@ -17,13 +18,19 @@ file(GLOB_RECURSE K8_FUZZ_CONFIG_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp sr
      src/platform/*.cpp src/i18n/*.cpp src/macros/*.cpp)
 list(FILTER K8_FUZZ_CONFIG_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 
+# The profile parser of k8ctl import, with the tables and the caption and str.ini code it uses.
+file(GLOB K8_FUZZ_K8CTL_PROFILE_SOURCES CONFIGURE_DEPENDS tools/k8ctl/json_fields.cpp
+     tools/k8ctl/record_json.cpp tools/k8ctl/profile.cpp)
+set(profile_json_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES} ${K8_FUZZ_K8CTL_PROFILE_SOURCES})
+
 set(profile_fuzz_SOURCES ${K8_FUZZ_SOURCES})
 set(encode_macros_fuzz_SOURCES ${K8_FUZZ_SOURCES})
 set(config_bin_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES})
 
-foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz)
+foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz profile_json_fuzz)
   add_executable(${target} tests/fuzz/${target}.cpp ${${target}_SOURCES})
-  target_include_directories(${target} PRIVATE src)
+  target_include_directories(${target} PRIVATE src tools/k8ctl)
+  target_include_directories(${target} SYSTEM PRIVATE ${K8_JSON_INCLUDE})
   target_compile_options(${target} PRIVATE ${K8_WARNINGS} -Wno-unknown-warning-option -g -O1
                                            ${K8_FUZZ_FLAGS})
   target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)

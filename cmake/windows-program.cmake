@@ -3,8 +3,10 @@
 
 enable_language(RC)
 set(K8_RC_FILE ${CMAKE_SOURCE_DIR}/res/program.rc)
+set(K8_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${K8_GENERATED}/version.h @ONLY)
 set_source_files_properties(${K8_RC_FILE} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/program.ico;${CMAKE_SOURCE_DIR}/res/program.manifest;${CMAKE_SOURCE_DIR}/src/app/resource_ids.h")
+  "${CMAKE_SOURCE_DIR}/res/program.ico;${CMAKE_SOURCE_DIR}/res/program.manifest;${CMAKE_SOURCE_DIR}/src/app/resource_ids.h;${K8_GENERATED}/version.h")
 
 # src/app/*_win32.cpp is the shell shared by both programs; real/ and sim/ hold what differs.
 file(GLOB K8_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*_win32.cpp)
@@ -24,13 +26,17 @@ foreach(variant real sim)
   add_executable(${exe} WIN32 ${K8_RC_FILE})
   string(TOUPPER ${variant} upper)
   target_sources(${exe} PRIVATE ${K8_APP_${upper}_SOURCES})
-  target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+  target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res
+                                            ${K8_GENERATED})
   target_link_libraries(${exe} PRIVATE k8app k8win k8core)
   target_compile_options(${exe} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${K8_WARNINGS}>)
   # Sections aligned in the file as in memory: Wine then maps the image from the file instead of
   # copying it into private memory (about 1.5 MB less per process); Windows maps it either way.
   target_link_options(${exe} PRIVATE -municode -Wl,--file-alignment,4096)
 endforeach()
+# What users get carries no symbols.
+target_link_options(QTV-K8GamingMouse PRIVATE -s)
+target_link_options(k8ctl PRIVATE -s)
 
 add_executable(k8sim ${CMAKE_SOURCE_DIR}/tools/k8sim/k8sim_win32.cpp)
 target_link_libraries(k8sim PRIVATE k8core user32)
@@ -47,11 +53,12 @@ add_executable(k8pointer ${CMAKE_SOURCE_DIR}/tests/e2e/k8pointer_win32.cpp)
 target_link_libraries(k8pointer PRIVATE user32)
 target_compile_options(k8pointer PRIVATE ${K8_WARNINGS})
 
-# The release folder: what a user runs, with its data files beside it.
+# The release folder: what a user runs, with its data files beside it, and k8ctl for scripts.
 set(K8_RELEASE ${CMAKE_BINARY_DIR}/release)
 add_custom_target(release ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${K8_RELEASE}
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QTV-K8GamingMouse> ${K8_RELEASE}/
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QTV-K8GamingMouse>
+          $<TARGET_FILE:k8ctl> ${K8_RELEASE}/
   COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DRELEASE=${K8_RELEASE}
           -DK8CTL=$<TARGET_FILE:k8ctl> -DWINE=${CMAKE_CROSSCOMPILING_EMULATOR}
           -P ${CMAKE_SOURCE_DIR}/cmake/make-release.cmake

@@ -38,6 +38,9 @@ check directory 2 "$k8ctl" show "$dir"
 check bad-sensor 2 "$k8ctl" show --sensor-type x "$dir/config.bin"
 check bad-option 2 "$k8ctl" apply --simulate --trace - --bogus "$dir/config.bin"
 check no-simulate 2 "$k8ctl" apply --trace - "$dir/config.bin"
+check sensor-without-simulate 2 "$k8ctl" apply --sensor-type 1 "$dir/config.bin"
+check no-mouse 3 "$k8ctl" apply "$dir/config.bin"  # this build has no HID backend
+check no-mouse-bad-input 2 "$k8ctl" apply "$dir/short.bin"
 check unknown 2 "$k8ctl" frobnicate
 check unwritable-out 2 "$k8ctl" init-config "$dir/no/such/folder/config.bin"
 cmp -s "$dir/short.bin" <(head -c 1985 "$dir/before.bin") || { echo "FAIL input modified"; fails=$((fails + 1)); }
@@ -60,5 +63,5 @@ check encode-wrong-size 2 "$k8ctl" encode-macros "$record" "$dir/short.bin"
 cmp -s "$dir/encoded.bin" "$dir/encoded-before.bin" && cmp -s "$dir/short.bin" <(head -c 1985 "$dir/before.bin") ||
   { echo "FAIL encode: a refused encode changed a file"; fails=$((fails + 1)); }
 
-echo "$((19 - fails)) passed, $fails failed"
+echo "$((22 - fails)) passed, $fails failed"
 ((fails == 0))

@@ -138,3 +138,23 @@ TEST(TransportWithoutDevice, EverythingFailsSilently) {
 }
 
 }  // namespace
+
+TEST_F(TransportTest, CountsEveryTransferTheMouseDidNotTake) {
+  CommandBlock ok{0x01, 0x08};
+  t.exchange(ok);
+  EXPECT_EQ(t.failedTransfers(), 0u);
+
+  dev.fail = true;
+  CommandBlock read{0x8D};
+  t.exchange(read);  // the command and its reply
+  EXPECT_EQ(t.failedTransfers(), 2u);
+  std::array<std::uint8_t, 64> payload{};
+  CommandBlock write{0x10, 1, 48};
+  t.blockTransfer(write, payload);  // the command and both data reports
+  EXPECT_EQ(t.failedTransfers(), 5u);
+
+  Transport none(nullptr, {9, 33, 33}, nullptr);
+  CommandBlock b{0x83};
+  none.exchange(b);
+  EXPECT_EQ(none.failedTransfers(), 2u);
+}

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace k8ctl {
 namespace {
@@ -23,6 +24,12 @@ Registration::Registration(const Command& command) { registry().push_back(comman
 int fail(const std::string& message) {
   std::fprintf(stderr, "k8ctl: %s\n", message.c_str());
   return kBadInput;
+}
+
+bool takeFlag(Args& args, const std::string& flag) {
+  const auto before = args.size();
+  std::erase(args, flag);
+  return args.size() != before;
 }
 
 int run(const Args& args) {

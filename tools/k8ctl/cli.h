@@ -8,9 +8,12 @@ namespace k8ctl {
 
 using Args = std::vector<std::string>;
 
-// Exit statuses: 0 done, 2 bad input (one line on stderr, no file changed).
+// Exit statuses: 0 done, 2 bad input (one line on stderr, no file changed); apply to the real
+// mouse adds 3 (no mouse found) and 4 (the mouse did not take every transfer).
 inline constexpr int kOk = 0;
 inline constexpr int kBadInput = 2;
+inline constexpr int kNoMouse = 3;
+inline constexpr int kNotTaken = 4;
 
 struct Command {
   const char* name;
@@ -24,6 +27,8 @@ struct Registration {
 };
 
 int run(const Args& args);
+// Removes `flag` from args; true if it was there.
+bool takeFlag(Args& args, const std::string& flag);
 // Prints "k8ctl: MESSAGE" on stderr and returns kBadInput.
 int fail(const std::string& message);
 

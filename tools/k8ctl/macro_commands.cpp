@@ -2,13 +2,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "cli.h"
+#include "json_fields.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_file.h"
+#include "macros/macro_lines.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
+#include "settings/key_tables.h"
 
 namespace k8ctl {
 namespace {
@@ -29,11 +33,55 @@ bool checkRecordIni(const std::string& path) {
   return true;
 }
 
-int macros(const Args& args) {
-  if (args.size() != 1) return fail("usage: k8ctl macros RECORD_INI");
+Json lineToJson(const std::wstring& line) {
+  Json j;
+  j["line"] = toUtf8(line);
+  switch (lineKind(line)) {
+    case LineKind::Press:
+    case LineKind::Release: {
+      const std::wstring name = eventKeyName(line);
+      j["kind"] = lineKind(line) == LineKind::Press ? "press" : "release";
+      j["key"] = toUtf8(name);
+      j["usage"] = keyUsage(name);  // 0: no key of that name (the encoder skips the event)
+      break;
+    }
+    case LineKind::Delay:
+      j["kind"] = "delay";
+      j["ms"] = delayOf(line);
+      break;
+  }
+  return j;
+}
+
+int macrosJson(const PortableProfile& file, const std::vector<std::wstring>& names) {
+  Json list = Json::array();
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    const auto lines = loadMacroLines(file, names[k]);
+    const std::size_t pairs = macroPairCount(lines);
+    Json m;
+    m["number"] = k;
+    m["name"] = toUtf8(names[k]);
+    m["lineCount"] = lines.size();
+    m["pairs"] = pairs;
+    m["cutWhenEncoded"] = pairs > kMacroPairLimit;
+    m["image"] = k < static_cast<std::size_t>(kMacroLimit) ? Json(k + 1) : Json(nullptr);
+    Json items = Json::array();
+    for (const auto& line : lines) items.push_back(lineToJson(line));
+    m["lines"] = items;
+    list.push_back(m);
+  }
+  std::cout << Json{{"macros", list}}.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+  return kOk;
+}
+
+int macros(const Args& in) {
+  Args args = in;
+  const bool json = takeFlag(args, "--json");
+  if (args.size() != 1) return fail("usage: k8ctl macros RECORD_INI [--json]");
   if (!checkRecordIni(args[0])) return kBadInput;
   const PortableProfile file(args[0]);
   const auto names = listMacroNames(file);
+  if (json) return macrosJson(file, names);
   for (std::size_t k = 0; k < names.size(); ++k) {
     const auto lines = loadMacroLines(file, names[k]);
     const std::size_t pairs = macroPairCount(lines);
@@ -68,7 +116,7 @@ int encodeMacros(const Args& args) {
   return kOk;
 }
 
-const Registration kMacros({"macros", "RECORD_INI", macros});
+const Registration kMacros({"macros", "RECORD_INI [--json]", macros});
 const Registration kEncodeMacros({"encode-macros", "RECORD_INI CONFIG_BIN", encodeMacros});
 
 }  // namespace

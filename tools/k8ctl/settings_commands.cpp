@@ -8,7 +8,10 @@
 #include "cli.h"
 #include "device/commands.h"
 #include "device/simulated_mouse.h"
+#include "macros/macro_encoder.h"
+#include "mouse_apply.h"
 #include "platform/text.h"
+#include "record_json.h"
 #include "settings/apply.h"
 #include "settings/config_file.h"
 #include "settings/key_codes.h"
@@ -163,15 +166,53 @@ std::string lightText(const MouseSettings& s) {
   }
 }
 
+// Pairs run from byte 2 up to the last non-zero pair; the second pair of a long delay carries
+// key code 3, which no key has.
+struct ImageCounts {
+  int pairs = 0;
+  int events = 0;
+};
+ImageCounts countImage(const MacroImage& img) {
+  std::size_t end = img.size();
+  while (end > 2 && img[end - 1] == 0 && img[end - 2] == 0) end -= 2;
+  ImageCounts c;
+  for (std::size_t i = 2; i + 1 < end; i += 2) {
+    ++c.pairs;
+    c.events += img[i + 1] != 3;
+  }
+  return c;
+}
+
+int showJson(const MouseSettings& s, std::uint8_t flag, std::uint8_t sensorType) {
+  Json j;
+  j["firstRunFlag"] = flag;
+  j["savedByProgram"] = flag != 0;
+  const Json record = recordToJson(s, true, sensorType);
+  for (const auto& item : record.items()) j[item.key()] = item.value();
+  Json images = Json::array();
+  for (std::size_t n = 0; n < kMacroCount; ++n) {
+    const auto counts = countImage(s.macroImages[n]);
+    images.push_back({{"macro", n + 1},
+                      {"loops", repeatCount(s.macroImages[n])},
+                      {"keyEvents", counts.events},
+                      {"pairs", counts.pairs}});
+  }
+  j["macroImages"] = images;
+  std::cout << j.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+  return kOk;
+}
+
 int show(const Args& in) {
   Args args = in;
   std::uint8_t sensorType = 0;
   if (!takeSensorType(args, sensorType)) return kBadInput;
-  if (args.size() != 1) return fail("usage: k8ctl show CONFIG_BIN [--sensor-type N]");
+  const bool json = takeFlag(args, "--json");
+  if (args.size() != 1) return fail("usage: k8ctl show CONFIG_BIN [--sensor-type N] [--json]");
   std::uint8_t flag = 0;
   const auto loaded = readConfig(args[0], &flag);
   if (!loaded) return kBadInput;
   const MouseSettings& s = *loaded;
+  if (json) return showJson(s, flag, sensorType);
 
   std::ostringstream o;
   o << "config.bin: " << (flag ? "saved by the program" : "as installed (first run)") << "\n";
@@ -198,17 +239,9 @@ int show(const Args& in) {
   o << "macros:\n";
   for (std::size_t n = 0; n < kMacroCount; ++n) {
     const MacroImage& img = s.macroImages[n];
-    // Pairs run from byte 2 up to the last non-zero pair; the second pair of a long delay
-    // carries key code 3, which no key has.
-    std::size_t end = img.size();
-    while (end > 2 && img[end - 1] == 0 && img[end - 2] == 0) end -= 2;
-    int pairs = 0, events = 0;
-    for (std::size_t i = 2; i + 1 < end; i += 2) {
-      ++pairs;
-      events += img[i + 1] != 3;
-    }
-    o << "  macro " << n + 1 << ": loops " << (img[0] << 8 | img[1]) << ", " << events
-      << " key events (" << pairs << " pairs)\n";
+    const auto counts = countImage(img);
+    o << "  macro " << n + 1 << ": loops " << (img[0] << 8 | img[1]) << ", " << counts.events
+      << " key events (" << counts.pairs << " pairs)\n";
   }
   std::cout << o.str();
   return kOk;
@@ -217,7 +250,9 @@ int show(const Args& in) {
 int apply(const Args& in) {
   Args args = in;
   std::uint8_t sensorType = 0;
+  const std::size_t before = args.size();
   if (!takeSensorType(args, sensorType)) return kBadInput;
+  const bool sensorGiven = args.size() != before;
   bool simulate = false;
   std::string trace;
   std::vector<std::string> rest;
@@ -232,11 +267,14 @@ int apply(const Args& in) {
       rest.push_back(args[i]);
     }
   }
-  if (!simulate || trace.empty() || rest.size() != 1) {
-    return fail("usage: k8ctl apply --simulate [--sensor-type N] --trace FILE CONFIG_BIN");
+  if (rest.size() != 1 || simulate == trace.empty() || (!simulate && sensorGiven)) {
+    return fail(
+        "usage: k8ctl apply CONFIG_BIN, or k8ctl apply --simulate [--sensor-type N] --trace FILE "
+        "CONFIG_BIN");
   }
   const auto loaded = readConfig(rest[0]);
   if (!loaded) return kBadInput;
+  if (!simulate) return applyToMouse(*loaded);
 
   SimulatedMouse mouse(sensorType);
   auto device = mouse.open(SimulatedMouse::kFeaturePath, true);
@@ -285,8 +323,9 @@ int initConfig(const Args& args) {
   return kOk;
 }
 
-const Registration kShow({"show", "CONFIG_BIN [--sensor-type N]", show});
-const Registration kApply({"apply", "--simulate [--sensor-type N] --trace FILE CONFIG_BIN", apply});
+const Registration kShow({"show", "CONFIG_BIN [--sensor-type N] [--json]", show});
+const Registration kApply(
+    {"apply", "CONFIG_BIN | apply --simulate [--sensor-type N] --trace FILE CONFIG_BIN", apply});
 const Registration kInit({"init-config", "OUT", initConfig});
 
 }  // namespace
