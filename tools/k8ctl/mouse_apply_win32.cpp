@@ -24,15 +24,14 @@ int applyToMouse(const k8::MouseSettings& settings) {
     std::fprintf(stderr, "k8ctl: no mouse found\n");
     return kNoMouse;
   }
-  // Sleep(2) would otherwise last a whole clock tick.
-  k8::FineTimerScope fineTimer;
+  // The transport holds the 1 ms timer while it lives: Sleep(2) would otherwise last a tick.
   k8::Transport transport(link.feature(), link.featureLengths(), k8::realPause);
   k8::DeviceState state;
   k8::CommandSet commands(transport, state);
   commands.ExchangeSensorSettings();  // as on arrival: the sensor type picks the DPI codes
   k8::sendSettingsToMouse(settings, commands);
   if (const auto failed = transport.failedTransfers()) {
-    std::fprintf(stderr, "k8ctl: the mouse did not take %zu transfer%s\n", failed,
+    std::fprintf(stderr, "k8ctl: the mouse did not take %u transfer%s\n", failed,
                  failed == 1 ? "" : "s");
     return kNotTaken;
   }
