@@ -130,7 +130,11 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
 
   const bool found = link_.discover();
   if (!initialiseAfterDiscovery()) return TRUE;
-  if (link_.mousePresent()) pages_->showBasicPage();
+  if (link_.mousePresent()) {
+    pages_->showBasicPage();
+    // Drawn into the hidden window: its images are not needed until the user opens it.
+    pages_->windowHidden();
+  }
   if (!found) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
   }
@@ -216,7 +220,10 @@ INT_PTR CPexonDlg::onHideCommand(WPARAM, LPARAM) {
 INT_PTR CPexonDlg::onWindowPosChanged(WPARAM, LPARAM lParam) {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
   if (pos && (pos->flags & SWP_SHOWWINDOW)) journal({L"window", L"shown"});
-  if (pos && (pos->flags & SWP_HIDEWINDOW)) journal({L"window", L"hidden"});
+  if (pos && (pos->flags & SWP_HIDEWINDOW)) {
+    journal({L"window", L"hidden"});
+    if (pages_) pages_->windowHidden();
+  }
   return FALSE;  // the default handling still runs
 }
 

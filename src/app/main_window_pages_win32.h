@@ -19,6 +19,8 @@ class MainWindowPages {
   // A click on the icon with the mouse present, just before the window is shown (rebuilds a
   // cancelled page, shows the Basic page the first time).
   virtual void beforeShow() {}
+  // The window was hidden: what only a shown window needs can go.
+  virtual void windowHidden() {}
   // Painting, erasing, mouse and child-colour messages. Return true when handled, with the
   // dialog procedure's result in `result`.
   virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;

@@ -37,6 +37,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
 
   void showBasicPage() override;
   void beforeShow() override;
+  void windowHidden() override { canvas_.dropImages(); }
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   bool preTranslate(MSG& msg) override;
 

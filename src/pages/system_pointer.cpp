@@ -67,11 +67,7 @@ void writeSystemDefaults(SystemPointer& system, MouseSettings& s, const PointerW
   if (!system.setMouseSpeed(10, kSendChange)) warn(L"SETMOUSESPEED failed.");
   if (!system.setWheelScrollLines(3, kSendChange)) warn(L"SETWHEELSCROLLLINES failed.");
   if (!system.setDoubleClickTime(500, kUpdateAndSend)) warn(L"SPI_SETDOUBLECLICKTIME failed.");
-  s.enhancePointerPrecision = 0;
-  s.scrollOneScreen = 0;
-  s.pointerSpeed = 6;
-  s.scrollLines = 3;
-  s.doubleClickSpeed = 6;
+  resetSystemMouseDefaults(s);
 }
 
 }  // namespace k8

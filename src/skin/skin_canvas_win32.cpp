@@ -70,6 +70,13 @@ bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
     if (onFailure_) onFailure_();
     return false;
   }
+  if (base_ == nullptr && !background_.empty()) {
+    // The background was let go while the window was hidden: decode it again as the base.
+    if (const SkinImage* back = image(background_); back != nullptr && !back->hasAlpha()) {
+      base_ = back->bitmap();
+      baseIsImage_ = true;
+    }
+  }
   if (base_ != nullptr) {
     const gdi::Select target(target_.get(), bitmap_);
     const gdi::Select base(source_.get(), base_);

@@ -29,6 +29,8 @@ class SkinCanvas : public Canvas {
     baseIsImage_ = false;
     base_ = base;
   }
+  // Lets every decoded image go (a hidden window keeps only its back buffer); they are decoded
+  // again when next drawn.
   void dropImages() {
     if (baseIsImage_) base_ = nullptr;
     baseIsImage_ = false;
