@@ -4,20 +4,10 @@
 # with Apply, loop times out of range become 1, Delete removes the macro's section at once;
 # screenshots of the page with a macro in both skins.
 #   tests/e2e/advanced_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE K8POINTER_EXE
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
-k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
-k8pointer_exe=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
-shots=$work/screenshots
-mkdir -p "$shots"
-E2E_FAILED=0
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
+k8ctl_exe=$(abs_path "$3")
+k8pointer_exe=$(abs_path "$4")
 
 pointer() { wine "$k8pointer_exe" "$@" </dev/null 2>>"$E2E_DIR/run.log" | tr -d '\r'; }
 k8ctl() { (cd "$E2E_APP" && wine "$k8ctl_exe" "$@" </dev/null 2>>"$E2E_DIR/run.log" | tr -d '\r'); }

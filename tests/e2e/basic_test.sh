@@ -4,19 +4,9 @@
 # lists; then OK, and what config.bin, str.ini and the wire log hold; Cancel drops a change;
 # screenshots in both skins with lists open.
 #   tests/e2e/basic_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
-k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
-shots=$work/screenshots
-mkdir -p "$shots"
-E2E_FAILED=0
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
+k8ctl_exe=$(abs_path "$3")
 
 # Wine draws list items 14 pixels high inside a 1-pixel border.
 list_top() { echo $((221 + 23 * ($1 - 1))); }             # function list of box k

@@ -3,18 +3,8 @@
 # keys: what each stores in config.bin after OK, Cancel, Enter and Esc in the key dialogs, the
 # skins dialog, and dialogs in Turkish and Simplified Chinese.
 #   tests/e2e/dialogs_test.sh SIM_FOLDER WORK_FOLDER
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
-shots=$work/screenshots
-mkdir -p "$shots"
-E2E_FAILED=0
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
 
 # A dialog is a top-level window of the program other than the main window ($win); it opens at
 # the main window's client origin, so client coordinates of both are taken from $win.

@@ -3,17 +3,9 @@
 # all reach the mouse, the settings saved all the same, and on the next plug the whole Apply
 # sequence of the saved config.bin sent again by itself.
 #   tests/e2e/fault_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
-k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
-E2E_FAILED=0
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
+k8ctl_exe=$(abs_path "$3")
 
 not_delivered=$'notice\tWarning\tNot all settings reached the mouse. They are saved and will be sent again when the mouse is connected.'
 missing=$'notice\tWarning\tThe system did not detect the gaming mouse!'

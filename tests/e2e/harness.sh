@@ -62,6 +62,30 @@ e2e_start() {
   wineserver -p </dev/null >/dev/null 2>&1 || return 1
 }
 
+# e2e_session WORK_FOLDER [CACHE]: what every test does first: strict pipes and unset names,
+# work (WORK_FOLDER, made, absolute), E2E_FAILED and started, the clean-up on exit, and a display
+# and prefix under work/session (the prefix template defaults to work/prefix-template).
+e2e_session() {
+  set -uo pipefail
+  mkdir -p "$1"
+  work=$(cd "$1" && pwd)
+  E2E_FAILED=0
+  started=$SECONDS
+  trap e2e_stop EXIT
+  e2e_start "$work/session" "${2:-$work/prefix-template}"
+}
+
+# e2e_begin SIM_FOLDER WORK_FOLDER [...]: e2e_session for a test of the simulated program, with
+# sim (its folder, absolute) and shots (work/screenshots, made). Further arguments are the
+# test's own (abs_path makes them absolute).
+e2e_begin() {
+  sim=$(cd "$1" && pwd) || return 1
+  e2e_session "$2" || return 1
+  shots=$work/screenshots
+  mkdir -p "$shots"
+}
+abs_path() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+
 e2e_stop() {
   if [[ -n ${E2E_PROGRAM:-} ]] && kill -0 "$E2E_PROGRAM" 2>/dev/null; then
     kill "$E2E_PROGRAM" 2>/dev/null || true

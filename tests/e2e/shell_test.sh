@@ -2,18 +2,9 @@
 # The simulated program under Wine: start-up, single instance, the icon and its window,
 # hot-plug, input reports, a shell restart, the exit path and the notices in other languages.
 #   tests/e2e/shell_test.sh SIM_FOLDER WORK_FOLDER K8TRAY_EXE
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
 k8tray_exe=$3
-E2E_FAILED=0
-started=$SECONDS
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
 
 # -- start without the mouse ----------------------------------------------------------------
 e2e_program "$sim" 0 0

@@ -2,19 +2,9 @@
 # The main window under Wine: both pages in both skins, hover of the push buttons, minimise,
 # dragging, Apply and OK against the simulated mouse, Cancel (which drops a change) and Close.
 #   tests/e2e/skin_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/harness.sh"
-sim=$(cd "$1" && pwd)
-mkdir -p "$2"
-work=$(cd "$2" && pwd)
-k8ctl_exe=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
-shots=$work/screenshots
-mkdir -p "$shots"
-E2E_FAILED=0
-
-trap e2e_stop EXIT
-e2e_start "$work/session" "$work/prefix-template" || exit 1
+source "$(dirname "$0")/harness.sh"
+e2e_begin "$@" || exit 1
+k8ctl_exe=$(abs_path "$3")
 
 report_rate=1925  # its offset in the record; codes 1, 2, 4, 8 = 1000, 500, 250, 125 Hz
 

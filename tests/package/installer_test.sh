@@ -5,22 +5,14 @@
 # installed and keeps record.ini unless asked. The portable zip holds the release folder, and a
 # profile exported from its defaults imports into an empty folder that the program starts from.
 #   tests/package/installer_test.sh SETUP_EXE PORTABLE_ZIP WORK_FOLDER
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/harness.sh"
-setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-zip=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+source "$(dirname "$0")/../e2e/harness.sh"
+setup=$(abs_path "$1")
+zip=$(abs_path "$2")
 mkdir -p "$3"
-work=$(cd "$3" && pwd)
-E2E_FAILED=0
-started=$SECONDS
-
-trap e2e_stop EXIT
 # The e2e tests' prefix template, when they made one already.
-cache=$work/prefix-template
-[[ -f $(dirname "$work")/windows/e2e/prefix-template/system.reg ]] &&
-  cache=$(dirname "$work")/windows/e2e/prefix-template
-e2e_start "$work/session" "$cache" || exit 1
+shared=$(dirname "$(abs_path "$3")")/windows/e2e/prefix-template
+[[ -f $shared/system.reg ]] || shared=''
+e2e_session "$3" ${shared:+"$shared"} || exit 1
 
 top=$(basename "$zip" -portable.zip)
 program=QTV-K8GamingMouse.exe
