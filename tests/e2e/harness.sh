@@ -32,20 +32,42 @@ wait_for() {
   done
 }
 
+# The prefix template's version: a template without this file is made again, so a change to
+# what goes into it reaches every build folder's cached copy.
+E2E_TEMPLATE_MARK=template-v2
+e2e_template_ready() { [[ -f $1/$E2E_TEMPLATE_MARK && -f $1/system.reg ]]; }
+
+# Wine maps the faces the program asks for in Chinese to the installed WenQuanYi font; without
+# it their text is drawn as empty boxes.
+e2e_font_replacements() {
+  local face
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in 宋体 新宋体 黑体 SimSun SimHei NSimSun 微软雅黑 'Microsoft YaHei' 細明體 PMingLiU MingLiU; do
+      printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
+    done
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; }
+}
+
 # e2e_start WORKDIR CACHE: Xvfb on a free display and a prefix (cloned from CACHE when there).
 e2e_start() {
   E2E_DIR=$1
   local cache=$2
   mkdir -p "$E2E_DIR"
   export WINEPREFIX=$E2E_DIR/prefix
-  if [[ ! -f $cache/system.reg ]]; then
-    rm -rf "$cache.tmp"
+  if ! e2e_template_ready "$cache"; then
+    rm -rf "$cache.tmp" "$cache"
     mkdir -p "$(dirname "$cache")"
     WINEPREFIX=$cache.tmp DISPLAY='' timeout 300 wineboot -i </dev/null >/dev/null 2>&1
     # Without a window manager, Wine waits 2 s for every managed window it hides.
     WINEPREFIX=$cache.tmp DISPLAY='' wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
       /d N /f </dev/null >/dev/null 2>&1
+    e2e_font_replacements >"$cache.tmp/drive_c/fonts.reg"
+    WINEPREFIX=$cache.tmp DISPLAY='' wine reg import 'C:\fonts.reg' </dev/null >/dev/null 2>&1
+    rm -f "$cache.tmp/drive_c/fonts.reg"
     WINEPREFIX=$cache.tmp timeout 60 wineserver -w
+    touch "$cache.tmp/$E2E_TEMPLATE_MARK"
     mv "$cache.tmp" "$cache"
   fi
   rm -rf "$WINEPREFIX"

@@ -11,7 +11,7 @@ zip=$(abs_path "$2")
 mkdir -p "$3"
 # The e2e tests' prefix template, when they made one already.
 shared=$(dirname "$(abs_path "$3")")/windows/e2e/prefix-template
-[[ -f $shared/system.reg ]] || shared=''
+e2e_template_ready "$shared" || shared=''
 e2e_session "$3" ${shared:+"$shared"} || exit 1
 
 top=$(basename "$zip" -portable.zip)
