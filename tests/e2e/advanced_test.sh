@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Advanced page under Wine: the first visit shows the session's pointer settings, OK writes
 # changed ones back to the system, a macro recorded from the keyboard is saved, encoded and sent
-# with Apply, loop times out of range become 1, Delete removes the macro's section at once;
-# screenshots of the page with a macro in both skins.
+# with Apply, loop times out of range become 1, the macro given to a button through the
+# macro-key dialog goes into config.bin and the key matrix, Delete removes the macro's section at
+# once; screenshots of the page with a macro in both skins.
 #   tests/e2e/advanced_test.sh SIM_FOLDER WORK_FOLDER K8CTL_EXE K8POINTER_EXE
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$@" || exit 1
@@ -107,7 +108,22 @@ send_keys "$win" 7 0 0 0 0
 apply_and_wait || e2e_fail "Apply with 70000"
 check "loop times 70000 become 1" test "$(image_bytes 0)" = "0 1"
 
-# OK: the system gets the page's settings, config.bin the macro image of record.ini.
+# The macro on button 6 (box 6 of the Basic page, Mode A), repeat mode 3, through the macro-key
+# dialog. Its index is set to another value first, so that only the dialog can make it 0.
+macro_button=5
+check "k8sim sets button 6's macro index to 7" k8sim set $((168 + macro_button)) 7
+click_at "$win" 34 74
+sleep 0.3
+if open_dialog $macro_button 13 "Macro key"; then
+  click_at "$win" 90 136
+  click_at "$win" 90 $((146 + 7))
+  click_at "$win" 228 186
+  dialog_ok || e2e_fail "OK did not close the macro-key dialog"
+fi
+click_at "$win" 80 70  # back to the Advanced page, where the window opens next time
+
+# OK: the system gets the page's settings, config.bin the macro image of record.ini and the
+# button's macro.
 before=$(wire_lines)
 printf '\0' | dd of="$E2E_APP/config.bin" bs=1 count=1 conv=notrunc 2>/dev/null
 click_at "$win" 600 633
@@ -122,6 +138,21 @@ check "the macro images in config.bin are those of record.ini" \
 pairs=$(od -An -tx1 -j$((384 + 1 + 2)) -N8 "$E2E_APP/config.bin" | xargs)
 check "OK sends the macro image ($pairs)" \
   grep -qF "$pairs" <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
+# Offsets in the record of Mode A's function, macroIndex and macroRepeatMode of the button.
+macro_bytes() { echo "$(record_byte $1) $(record_byte $((168 + $1))) $(record_byte $((180 + $1)))"; }
+check "button 6 is a macro key, the first macro, repeat mode 3 ($(macro_bytes $macro_button))" \
+  test "$(macro_bytes $macro_button)" = "13 0 2"
+cp "$E2E_APP/config.bin" "$work/ok.bin"
+(cd "$work" && wine "$k8ctl_exe" apply --simulate --sensor-type 0 --trace ok-wire.log ok.bin \
+  </dev/null >>"$E2E_DIR/run.log" 2>&1)
+check "OK sends what config.bin holds" \
+  diff <(sent <"$work/ok-wire.log" | tail -n +3) <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
+# Mode A's key matrix is command 0x12 number 1; button 6 is its slot 5 (payload bytes 20-23,
+# after the write's report ID).
+slot=$(tail -n +$((before + 1)) "$E2E_WIRE" | sent |
+  awk '/^set_feature 00 12 01 /{getline; print $23, $24, $25, $26; exit}')
+check "the key matrix sent plays macro 1 in repeat mode 3 on button 6 ($slot)" \
+  test "$slot" = "09 02 01 00"
 
 # Delete takes the section out of record.ini at once.
 win=$(open_window) || e2e_fail "window after OK"

@@ -6,39 +6,7 @@
 source "$(dirname "$0")/harness.sh"
 e2e_begin "$@" || exit 1
 
-# A dialog is a top-level window of the program other than the main window ($win); it opens at
-# the main window's client origin, so client coordinates of both are taken from $win.
-dialog_window() {
-  local id w h
-  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
-    [[ $id == "$win" ]] && continue
-    read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
-    ((w > 200 && h > 200)) && { echo "$id"; return 0; }
-  done
-  return 1
-}
-dialog_open() { dialog_window >/dev/null; }
-no_dialog() { ! dialog_open; }
-
-# choose BUTTON FUNCTION: opens button's function list (0-7) and clicks the function's item.
-choose() {
-  local top=$((199 + 23 * $1))
-  click_at "$win" 300 $((top + 10))
-  sleep 0.3
-  click_at "$win" 300 $((top + 22 + 14 * $2 + 7))
-}
-# open_dialog BUTTON FUNCTION NAME: the dialog that function opens, its id in $dlg.
-open_dialog() {
-  choose "$1" "$2"
-  if ! wait_for "$3 dialog" dialog_window; then
-    e2e_fail "$3: the dialog did not open"
-    return 1
-  fi
-  dlg=$(dialog_window)
-  sleep 0.3
-}
 dialog_keys() { send_keys "$dlg" "$@" >/dev/null; sleep 0.3; }
-dialog_ok() { click_at "$win" 200 263; wait_for "dialog closed" no_dialog; }
 dialog_cancel() { click_at "$win" 300 263; wait_for "dialog closed" no_dialog; }
 box_shot() { "$CONVERT" "$1" -crop "211x21+252+$((199 + 23 * $2))" +repage "$3"; }
 same_image() { [[ $("$CONVERT" "$1" "$2" -compose difference -composite -format '%[fx:maxima]' info:) == 0 ]]; }
