@@ -104,6 +104,8 @@ class CPexonDlg {
   INT_PTR onPaintMinimised(WPARAM, LPARAM);
   bool initialiseAfterDiscovery();
   void loadLanguageAndSkin();
+  // Decodes the skin's main.png as the window's back buffer.
+  void loadBackBuffer();
   void createFonts();
   void destroyCleanup();
   // tray_win32.cpp
