@@ -6,7 +6,7 @@
 #include "app/journal.h"
 #include "app/resource_ids.h"
 #include "i18n/str_ini.h"
-#include "i18n/ui_fonts.h"
+#include "i18n/ui_fonts_win32.h"
 #include "platform/profile_win32.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
@@ -192,15 +192,9 @@ void CPexonDlg::loadBackBuffer() {
 }
 
 void CPexonDlg::createFonts() {
-  const DWORD version = GetVersion();
-  const UiFonts fonts = uiFontsFor(language_, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-  auto font = [](const FontSpec& choice) {
-    return CreateFontW(choice.height, 0, 0, 0, choice.weight, FALSE, FALSE, FALSE, kFontCharset,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       kFontPitchAndFamily, choice.face.data());
-  };
-  normalFont_.reset(font(fonts.normal));
-  boldFont_.reset(font(fonts.bold));
+  const UiFonts fonts = systemUiFonts(language_);
+  normalFont_.reset(createUiFont(fonts.normal));
+  boldFont_.reset(createUiFont(fonts.bold));
 }
 
 void CPexonDlg::showWindow() {

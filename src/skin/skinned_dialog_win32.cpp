@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "i18n/language.h"
+#include "i18n/ui_fonts_win32.h"
 #include "platform/common_controls_win32.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
@@ -122,13 +124,8 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   canvas_.setBitmap(surface_.get());
   canvas_.setBase(background_.get());
 
-  const DWORD version = GetVersion();
-  const FontChoice choice =
-      subDialogFont(skin_.language, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-  const std::wstring face(choice.face);
-  font_.reset(CreateFontW(choice.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          face.c_str()));
+  // The main window's normal font.
+  font_.reset(createUiFont(systemUiFonts(languageFromCode(skin_.language)).normal));
   canvas_.setFonts(font_.get(), font_.get());
 
   initContent();

@@ -54,15 +54,6 @@ TEST(ControlColours, MainWindowRules) {
   EXPECT_FALSE(rule(ChildKind::Other, 1));
 }
 
-TEST(SubDialogFont, ByLanguageAndWindowsVersion) {
-  EXPECT_EQ(subDialogFont(L"CHS", 6, 2), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHS", 10, 0), (FontChoice{L"\u5b8b\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHT", 6, 1), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHT", 10, 0), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"chs", 6, 2), (FontChoice{L"Arial", 14})) << "codes are exact";
-  EXPECT_EQ(subDialogFont(L"TUK", 6, 2), (FontChoice{L"Arial", 14}));
-}
-
 TEST(StartHidden, TheFirstTwoFramePaintsHideTheWindow) {
   StartHidden s;
   EXPECT_TRUE(s.hideOnFramePaint());
