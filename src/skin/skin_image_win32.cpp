@@ -161,7 +161,7 @@ SkinImage::~SkinImage() {
 
 bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y) {
   const SkinImage image(path);
-  return drawSkinImage(target, image, x, y);
+  return drawDecodedImage(target, image, x, y);
 }
 
 HBITMAP copyBitmap(HBITMAP source) {
@@ -177,7 +177,7 @@ HBITMAP copyBitmap(HBITMAP source) {
   return copy.release();
 }
 
-bool drawSkinImage(HDC target, const SkinImage& image, int x, int y) {
+bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y) {
   if (!image.ok() || target == nullptr) return false;
   const gdi::MemoryDc memory(target);
   const gdi::Select select(memory.get(), image.bitmap());

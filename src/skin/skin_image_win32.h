@@ -55,7 +55,7 @@ class SkinImage {
 };
 
 // Draws a decoded image at (x, y): blended when it has alpha, copied otherwise.
-bool drawSkinImage(HDC target, const SkinImage& image, int x, int y);
+bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y);
 
 // A copy of a bitmap of the same size and format (nullptr on failure).
 HBITMAP copyBitmap(HBITMAP source);
