@@ -104,7 +104,7 @@ void CPexonDlg::journal(std::initializer_list<std::wstring_view> fields) {
 }
 
 INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
-  instanceMutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+  instanceMutex_.reset(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
 
   bigIcon_.reset(
@@ -253,10 +253,7 @@ void CPexonDlg::destroyCleanup() {
   if (cleanedUp_) return;
   cleanedUp_ = true;
   link_.close();
-  if (deviceNotification_) {
-    UnregisterDeviceNotification(deviceNotification_);
-    deviceNotification_ = nullptr;
-  }
+  deviceNotification_.reset();
   tray_.remove();
 }
 

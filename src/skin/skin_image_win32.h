@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 
@@ -48,7 +48,7 @@ class SkinImage {
   bool hasAlpha() const { return hasAlpha_; }
 
  private:
-  gdi::Bitmap bitmap_;
+  UniqueBitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   bool hasAlpha_ = false;

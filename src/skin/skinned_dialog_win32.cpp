@@ -149,15 +149,15 @@ INT_PTR SkinnedDialog::onEraseBackground(WPARAM wParam, LPARAM) {
   CMemDC memory(reinterpret_cast<HDC>(wParam), client);
   {
     // Each paint starts again from the decoded background, so soft edges never pile up.
-    const gdi::MemoryDc from(memory.dc()), to(memory.dc());
-    const gdi::Select selectFrom(from.get(), background_.get());
-    const gdi::Select selectTo(to.get(), surface_.get());
+    const MemoryDc from(memory.dc()), to(memory.dc());
+    const SelectedObject selectFrom(from.get(), background_.get());
+    const SelectedObject selectTo(to.get(), surface_.get());
     BitBlt(to.get(), 0, 0, client.right, client.bottom, from.get(), 0, 0, SRCCOPY);
   }
   frame_.paintButtons();
   paintExtras(canvas_);
-  const gdi::MemoryDc source(memory.dc());
-  const gdi::Select select(source.get(), surface_.get());
+  const MemoryDc source(memory.dc());
+  const SelectedObject select(source.get(), surface_.get());
   BitBlt(memory.dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
   return TRUE;
 }
@@ -197,10 +197,10 @@ HWND SkinnedDialog::createControl(const wchar_t* windowClass, int id, Rect r, DW
 void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF colour,
                                     UINT format) {
   if (!surface_ || text.empty()) return;
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select select(memory.get(), surface_.get());
-  const gdi::Select selectFont(memory.get(), font_.get());
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.get());
+  const SelectedObject select(memory.get(), surface_.get());
+  const SelectedObject selectFont(memory.get(), font_.get());
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), colour);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
@@ -208,9 +208,9 @@ void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF 
 }
 
 int SkinnedDialog::measureText(std::wstring_view text, Rect rect, UINT format) {
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select selectFont(memory.get(), font_.get());
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.get());
+  const SelectedObject selectFont(memory.get(), font_.get());
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r,
             format | DT_CALCRECT | DT_NOPREFIX);
