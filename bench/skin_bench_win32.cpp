@@ -11,8 +11,8 @@
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
 #include "pages/main_window.h"
+#include "platform/handles_win32.h"
 #include "platform/profile.h"
-#include "skin/gdi_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -56,8 +56,8 @@ int run(const std::wstring& folder, int rounds) {
   HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, main.width(),
                                 main.height(), nullptr, nullptr, nullptr, nullptr);
   if (window == nullptr) return 2;
-  gdi::Bitmap backBuffer(main.release());
-  gdi::Font font(
+  UniqueBitmap backBuffer(main.release());
+  UniqueFont font(
       CreateFontW(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, L"Arial"));
   SkinCanvas canvas(window, folder);
   canvas.setBitmap(backBuffer.get());

@@ -1,16 +1,6 @@
-// CPexonApp: the window class, GDI+, the main window and its message loop.
-// clang-format off
+// CPexonApp: the window class, the main window and its message loop. GDI+ is the skin images'
+// (ImageLibrary): the main window holds it while it can draw.
 #include <windows.h>
-#include <objidl.h>  // GDI+ needs it, and WIN32_LEAN_AND_MEAN leaves it out
-// clang-format on
-
-#include <algorithm>
-
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 
 #include "app/main_dialog_win32.h"
 #include "platform/pause_win32.h"
@@ -24,9 +14,6 @@ CPexonDlg* g_dialog = nullptr;
 class CPexonApp {
  public:
   explicit CPexonApp(HINSTANCE instance) : instance_(instance) {}
-  ~CPexonApp() {
-    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-  }
 
   bool initInstance() {
     // The common controls are loaded where they are first needed (platform/common_controls).
@@ -36,8 +23,6 @@ class CPexonApp {
     windowClass.lpszClassName = kWindowClass;
     windowClass.hInstance = instance_;
     if (!RegisterClassW(&windowClass)) return false;
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
     return true;
   }
 
@@ -58,7 +43,6 @@ class CPexonApp {
 
  private:
   HINSTANCE instance_;
-  ULONG_PTR gdiplusToken_ = 0;
 };
 
 }  // namespace

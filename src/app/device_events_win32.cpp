@@ -33,8 +33,9 @@ bool CPexonDlg::registerDeviceNotifications() {
   filter.dbcc_size = sizeof filter;
   filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
   filter.dbcc_classguid = kHidInterfaceClass;
-  deviceNotification_ = RegisterDeviceNotificationW(hwnd_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-  return deviceNotification_ != nullptr;
+  deviceNotification_.reset(
+      RegisterDeviceNotificationW(hwnd_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+  return static_cast<bool>(deviceNotification_);
 }
 
 INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {

@@ -88,7 +88,7 @@ std::optional<Colour> SkinnedPages::chooseColour() {
 }
 
 void SkinnedPages::exchangeSensorSettings() {
-  k8::exchangeSensorSettings(window_.link(), window_.deviceState(), window_.pause());
+  querySensorType(window_.link(), window_.deviceState(), window_.pause());
 }
 
 void SkinnedPages::bringToFront() { window_.showWindow(); }

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "app/journal.h"
-#include "app/png_bitmap_win32.h"
 #include "app/resource_ids.h"
 #include "i18n/str_ini.h"
-#include "i18n/ui_fonts.h"
+#include "i18n/ui_fonts_win32.h"
 #include "platform/profile_win32.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
+#include "skin/skin_image_win32.h"
 
 namespace k8 {
 
@@ -104,7 +104,7 @@ void CPexonDlg::journal(std::initializer_list<std::wstring_view> fields) {
 }
 
 INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
-  instanceMutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+  instanceMutex_.reset(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
 
   bigIcon_.reset(
@@ -171,7 +171,7 @@ void CPexonDlg::loadLanguageAndSkin() {
   skinName_ = skin.skinName;
   textColor_ = skin.textColor;
   skinFolder_ = (paths_.skins / skinName_).wstring();
-  backBuffer_.reset(loadPngBitmap(skinFolder_ + L"/main.png", backBufferSize_));
+  loadBackBuffer();
   SetWindowPos(hwnd_, nullptr, 0, 0, backBufferSize_.cx, backBufferSize_.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -181,23 +181,20 @@ void CPexonDlg::changeSkin(std::wstring name, std::wstring folder,
   skinName_ = std::move(name);
   skinFolder_ = std::move(folder);
   textColor_ = colour;
-  SIZE size{0, 0};
-  if (HBITMAP buffer = loadPngBitmap(skinFolder_ + L"/main.png", size)) {
-    backBuffer_.reset(buffer);
-    backBufferSize_ = size;
-  }
+  loadBackBuffer();
+}
+
+void CPexonDlg::loadBackBuffer() {
+  SkinImage background(skinFolder_ + L"/main.png");
+  if (!background.ok()) return;  // a skin without main.png keeps the buffer it had
+  backBufferSize_ = SIZE{background.width(), background.height()};
+  backBuffer_.reset(background.release());
 }
 
 void CPexonDlg::createFonts() {
-  const DWORD version = GetVersion();
-  const UiFonts fonts = uiFontsFor(language_, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-  auto font = [](const FontSpec& choice) {
-    return CreateFontW(choice.height, 0, 0, 0, choice.weight, FALSE, FALSE, FALSE, kFontCharset,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       kFontPitchAndFamily, choice.face.data());
-  };
-  normalFont_.reset(font(fonts.normal));
-  boldFont_.reset(font(fonts.bold));
+  const UiFonts fonts = systemUiFonts(language_);
+  normalFont_.reset(createUiFont(fonts.normal));
+  boldFont_.reset(createUiFont(fonts.bold));
 }
 
 void CPexonDlg::showWindow() {
@@ -256,10 +253,7 @@ void CPexonDlg::destroyCleanup() {
   if (cleanedUp_) return;
   cleanedUp_ = true;
   link_.close();
-  if (deviceNotification_) {
-    UnregisterDeviceNotification(deviceNotification_);
-    deviceNotification_ = nullptr;
-  }
+  deviceNotification_.reset();
   tray_.remove();
 }
 

@@ -18,7 +18,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/gdi_handles_win32.h"
 #include "app/main_window_pages_win32.h"
 #include "app/program_options_win32.h"
 #include "app/tray_action.h"
@@ -29,6 +28,7 @@
 #include "i18n/captions.h"
 #include "i18n/language.h"
 #include "i18n/ui_strings.h"
+#include "platform/handles_win32.h"
 #include "platform/message_table_win32.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -104,6 +104,8 @@ class CPexonDlg {
   INT_PTR onPaintMinimised(WPARAM, LPARAM);
   bool initialiseAfterDiscovery();
   void loadLanguageAndSkin();
+  // Decodes the skin's main.png as the window's back buffer.
+  void loadBackBuffer();
   void createFonts();
   void destroyCleanup();
   // tray_win32.cpp
@@ -123,13 +125,13 @@ class CPexonDlg {
   ProgramOptions options_;
   HWND hwnd_ = nullptr;
   UINT taskbarCreated_ = 0;
-  HANDLE instanceMutex_ = nullptr;  // held for the life of the process
+  UniqueKernelHandle instanceMutex_;  // held for the life of the process
   UniqueIcon bigIcon_, smallIcon_;
   TrayIcon tray_;
   DeviceLink link_;
   DeviceState deviceState_;
   InputReader* reader_ = nullptr;  // never destroyed: the process end takes the thread down
-  HDEVNOTIFY deviceNotification_ = nullptr;
+  UniqueDeviceNotification deviceNotification_;
   SettingsState settings_;
   DataPaths paths_;
   std::wstring appTitle_;

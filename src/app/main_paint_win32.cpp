@@ -132,13 +132,12 @@ INT_PTR SkinnedPages::onContextMenu(WPARAM wParam, LPARAM lParam) {
     return FALSE;
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (lParam == -1) GetCursorPos(&at);
-  HMENU menu = CreatePopupMenu();
-  if (menu == nullptr) return TRUE;
-  AppendMenuW(menu, MF_STRING, kDeleteLineCommand, window_.strings().deleteMacro.c_str());
+  const UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return TRUE;
+  AppendMenuW(menu.get(), MF_STRING, kDeleteLineCommand, window_.strings().deleteMacro.c_str());
   const int chosen =
-      static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                                      at.y, 0, window_.hwnd(), nullptr));
-  DestroyMenu(menu);
+      static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                      at.x, at.y, 0, window_.hwnd(), nullptr));
   if (chosen == kDeleteLineCommand) advanced_.macros().deleteSelectedLine();
   return TRUE;
 }

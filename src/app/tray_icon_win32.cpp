@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/gdi_handles_win32.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 

@@ -6,40 +6,12 @@
 namespace k8 {
 namespace {
 
-constexpr std::uint8_t kDpiCodes0[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06,
-                                       0x07, 0x08, 0x25, 0x26, 0x27, 0x28};
-constexpr std::uint8_t kDpiCodes1[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x23, 0x24, 0x25};
-constexpr std::uint8_t kDpiCodes2[] = {0x02, 0x04, 0x06, 0x08, 0x0A, 0x26, 0x28, 0x2A};
-constexpr std::uint8_t kDpiCodes3[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
-
 CommandBlock makeBlock(std::uint8_t code, std::uint8_t b1 = 0, std::uint8_t b2 = 0,
                        std::uint8_t b3 = 0, std::uint8_t b4 = 0) {
   return CommandBlock{code, b1, b2, b3, b4, 0, 0, 0};
 }
 
 }  // namespace
-
-std::uint8_t dpiCode(std::uint8_t sensorType, std::uint8_t level) {
-  std::span<const std::uint8_t> table;
-  switch (sensorType) {
-    case 0: table = kDpiCodes0; break;
-    case 1: table = kDpiCodes1; break;
-    case 2: table = kDpiCodes2; break;
-    case 3: table = kDpiCodes3; break;
-    default: return 0;
-  }
-  return level < table.size() ? table[level] : table.back();
-}
-
-std::array<std::uint8_t, 8> buildDpiStageTable(const MouseSettings& s, std::uint8_t sensorType) {
-  std::array<std::uint8_t, 8> table{};
-  for (int stage = 0; stage < kDpiStages; ++stage) {
-    const std::uint8_t code = dpiCode(sensorType, s.dpiLevel[stage]);
-    table[stage] = s.dpiStageEnabled[stage] ? (code & 0x7F) : (code | 0x80);
-  }
-  for (int stage = kDpiStages; stage < 8; ++stage) table[stage] = 0x80;
-  return table;
-}
 
 void CommandSet::SetReportRate(std::uint8_t code) {
   CommandBlock b = makeBlock(cmd::kSetReportRate, code);

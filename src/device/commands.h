@@ -51,12 +51,6 @@ static_assert(command(cmd::kWriteKeyMatrix).numbers ==
 static_assert(command(cmd::kWriteDpiStages).length ==
               std::tuple_size_v<decltype(DeviceState::dpiStageTable)>);
 
-// DPI code for a stage level under a sensor type. Unknown sensor types give 0; a level past the
-// end of the sensor's table (settings made with another sensor) gives the table's last code.
-std::uint8_t dpiCode(std::uint8_t sensorType, std::uint8_t level);
-// The 8-byte payload of WriteDpiStages for the four stages of the record.
-std::array<std::uint8_t, 8> buildDpiStageTable(const MouseSettings& s, std::uint8_t sensorType);
-
 class CommandSet {
  public:
   CommandSet(Transport& transport, DeviceState& state) : t_(transport), state_(state) {}

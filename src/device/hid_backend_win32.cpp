@@ -11,26 +11,11 @@ extern "C" {  // these two headers carry no C++ linkage guards
 
 #include <vector>
 
+#include "platform/handles_win32.h"
+
 namespace k8 {
 
 namespace {
-
-class Handle {
- public:
-  explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-  ~Handle() { reset(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return h_; }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  void reset() {
-    if (valid()) CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE h_;
-};
 
 class Win32HidDevice : public HidDevice {
  public:
@@ -136,10 +121,10 @@ class Win32HidDevice : public HidDevice {
   void cancelInput() override { SetEvent(cancelEvent_.get()); }
 
  private:
-  Handle file_;
-  Handle readEvent_;
-  Handle ioEvent_;
-  Handle cancelEvent_;
+  UniqueFile file_;
+  UniqueKernelHandle readEvent_;
+  UniqueKernelHandle ioEvent_;
+  UniqueKernelHandle cancelEvent_;
   Win32HidBackend::MessageFn message_;
 };
 

@@ -2,7 +2,7 @@
 
 namespace k8 {
 
-void exchangeSensorSettings(DeviceLink& link, DeviceState& state, const PauseFn& pause) {
+void querySensorType(DeviceLink& link, DeviceState& state, const PauseFn& pause) {
   Transport transport(link.feature(), link.featureLengths(), pause);
   CommandSet commands(transport, state);
   commands.ExchangeSensorSettings();
@@ -13,7 +13,7 @@ HotPlugOutcome handleDeviceEvent(DeviceLink& link, DeviceEvent event,
                                  const PauseFn& pause) {
   if (!pathNamesTheMouse(interfacePath)) return HotPlugOutcome::Ignored;
   if (!link.discover()) return HotPlugOutcome::Missing;
-  if (event == DeviceEvent::Arrival) exchangeSensorSettings(link, state, pause);
+  if (event == DeviceEvent::Arrival) querySensorType(link, state, pause);
   return HotPlugOutcome::Connected;
 }
 

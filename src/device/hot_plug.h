@@ -17,9 +17,9 @@ enum class HotPlugOutcome {
   Missing,    // discovery failed: tell the user and hide the window
 };
 
-// The sensor-settings exchange over the open feature collection (read, set bit 6 of option 2,
-// write back); the reported sensor type lands in `state`.
-void exchangeSensorSettings(DeviceLink& link, DeviceState& state, const PauseFn& pause);
+// Runs CommandSet::ExchangeSensorSettings over the open feature collection (read, set bit 6 of
+// option 2, write back); the sensor type the mouse reports lands in `state`.
+void querySensorType(DeviceLink& link, DeviceState& state, const PauseFn& pause);
 
 // An event for an interface whose name carries one of the mouse's path fragments runs
 // discovery again; a successful arrival also runs the sensor-settings exchange.

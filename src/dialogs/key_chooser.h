@@ -6,13 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "pages/control_ids.h"
 #include "pages/controls.h"
 #include "pages/page_model.h"
 
 namespace k8 {
 
-inline constexpr int kDpiListId = 37;
-inline constexpr int kFunctionListFirstId = 41;  // 41-48 for buttons 0-7
 inline constexpr int kDpiListWidth = 60;
 inline constexpr int kDpiListHeight = 80;
 inline constexpr int kDpiSwitchItem = 6;

@@ -46,14 +46,13 @@ bool KeyCapture::start(HWND dialog) {
   dialog_ = dialog;
   last_.clear();
   g_activeCapture = this;
-  hook_ = SetWindowsHookExW(WH_KEYBOARD, &KeyCapture::hookProc, nullptr, GetCurrentThreadId());
-  if (hook_ == nullptr) g_activeCapture = nullptr;
-  return hook_ != nullptr;
+  hook_.reset(SetWindowsHookExW(WH_KEYBOARD, &KeyCapture::hookProc, nullptr, GetCurrentThreadId()));
+  if (!hook_) g_activeCapture = nullptr;
+  return static_cast<bool>(hook_);
 }
 
 void KeyCapture::stop() {
-  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
-  hook_ = nullptr;
+  hook_.reset();
   dialog_ = nullptr;
   if (g_activeCapture == this) g_activeCapture = nullptr;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/dialog_rules.h"
+#include "platform/handles_win32.h"
 #include "skin/skinned_dialog_win32.h"
 
 namespace k8 {
@@ -37,7 +38,7 @@ class KeyCapture {
   static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
   UINT message_;
   Swallow swallow_;
-  HHOOK hook_ = nullptr;
+  UniqueHook hook_;
   HWND dialog_ = nullptr;
   std::wstring last_;
 };

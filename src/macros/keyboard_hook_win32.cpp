@@ -34,8 +34,9 @@ LRESULT CALLBACK RecorderHook::hookProc(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 bool RecorderHook::installHook(unsigned long& error) {
-  hook_ = SetWindowsHookExW(WH_KEYBOARD, &RecorderHook::hookProc, nullptr, GetCurrentThreadId());
-  if (hook_ == nullptr) {
+  hook_.reset(
+      SetWindowsHookExW(WH_KEYBOARD, &RecorderHook::hookProc, nullptr, GetCurrentThreadId()));
+  if (!hook_) {
     error = GetLastError();
     return false;
   }
@@ -44,10 +45,7 @@ bool RecorderHook::installHook(unsigned long& error) {
 }
 
 void RecorderHook::removeHook() {
-  if (hook_ != nullptr) {
-    UnhookWindowsHookEx(hook_);
-    hook_ = nullptr;
-  }
+  hook_.reset();
   if (g_hook == this) g_hook = nullptr;
   if (titleSaved_) {
     titleSaved_ = false;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "macros/macro_recorder.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 
@@ -35,7 +36,7 @@ class RecorderHook final : public RecorderHost {
   HWND window_;
   UINT message_;
   KeyHandler onKey_;
-  HHOOK hook_ = nullptr;
+  UniqueHook hook_;
   bool titleSaved_ = false;
   std::wstring savedTitle_;
 };

@@ -12,8 +12,6 @@
 
 namespace k8 {
 
-inline constexpr int kScaleLabelFirstId = 90;  // 90-101: DPI scale labels of levels 1-12
-
 // Report-rate codes of the four segments (125, 250, 500, 1000 Hz).
 inline constexpr std::uint8_t kRateCodes[4] = {8, 4, 2, 1};
 // The segment (1-4) that shows a report-rate code; any unknown code shows as 1000 Hz.

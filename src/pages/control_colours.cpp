@@ -1,5 +1,7 @@
 #include "pages/control_colours.h"
 
+#include "pages/control_ids.h"
+
 namespace k8 {
 namespace {
 constexpr Colour kBlack{0, 0, 0};
@@ -23,13 +25,15 @@ std::optional<ColourRule> mainWindowColours(ChildKind kind, int id, Colour skinT
                                             const std::array<Colour, 4>& stageColours) {
   switch (kind) {
     case ChildKind::Static:
-      if (id >= 71 && id <= 74) return rule({}, false, {}, false, stageColours[id - 71]);
-      if (id == 80 || id == 81 || id == 82 || id == 119)
+      if (isSwatchId(id)) return rule({}, false, {}, false, stageColours[id - kSwatchFirstId]);
+      if (id == kLightModeLabelId || id == kLightParameterLabelId || id == kLightOptionLabelId ||
+          id == kInsertLabelId)
         return rule(skinText, false, kBlack, true, kBlack);
       return rule(skinText, false, kLabelGreen, true, kLabelGreen);
     case ChildKind::Edit: return rule(skinText, true, {}, false, kBlack);
     case ChildKind::ListBox:
-      if (id == 151 || id == 152) return rule(skinText, true, {}, false, kMacroListBack);
+      if (id == kMacroListId || id == kSequenceListId)
+        return rule(skinText, true, {}, false, kMacroListBack);
       return rule(kWhite, true, {}, true, kBlack);
     case ChildKind::Other: break;
   }

@@ -6,17 +6,10 @@
 #include <vector>
 
 #include "pages/canvas.h"
+#include "pages/control_ids.h"
 #include "pages/page_model.h"
 
 namespace k8 {
-
-inline constexpr int kSwatchFirstId = 71;  // 71-74 for stages 1-4
-inline constexpr int kLightModeLabelId = 80;
-inline constexpr int kLightParameterLabelId = 81;
-inline constexpr int kLightOptionLabelId = 82;
-inline constexpr int kLightModeListId = 63;
-inline constexpr int kLightParameterListId = 64;
-inline constexpr int kLightOptionListId = 65;
 
 constexpr bool isLightListId(int id) { return id >= kLightModeListId && id <= kLightOptionListId; }
 

@@ -11,18 +11,11 @@
 
 #include "macros/macro_recorder.h"
 #include "macros/macro_store.h"
+#include "pages/control_ids.h"
 #include "pages/controls.h"
 #include "pages/page_model.h"
 
 namespace k8 {
-
-inline constexpr int kInsertLabelId = 119;
-inline constexpr int kLoopTimesId = 149;
-inline constexpr int kMacroNameId = 150;
-inline constexpr int kMacroListId = 151;
-inline constexpr int kSequenceListId = 152;
-inline constexpr int kInsertListId = 154;
-inline constexpr int kDeleteLineCommand = 32772;  // the sequence list's popup menu entry
 
 inline constexpr Rect kInsertBox{735, 402, 854, 416};
 inline constexpr Rect kInsertListRect{734, 419, 854, 569};

@@ -6,6 +6,8 @@
 #include <limits>
 #include <vector>
 
+#include "platform/handles_win32.h"
+
 namespace k8 {
 namespace {
 
@@ -15,13 +17,12 @@ DWORD clampSize(std::size_t size) {
 
 // Creates the file with only the byte-order mark; an existing file is left alone.
 bool ensureUnicodeFile(const std::filesystem::path& file) {
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
-  if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_EXISTS;
+  const UniqueFile h(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h) return GetLastError() == ERROR_FILE_EXISTS;
   static const unsigned char kBom[2] = {0xFF, 0xFE};
   DWORD written = 0;
-  const BOOL ok = WriteFile(h, kBom, sizeof kBom, &written, nullptr);
-  CloseHandle(h);
+  const BOOL ok = WriteFile(h.get(), kBom, sizeof kBom, &written, nullptr);
   return ok && written == sizeof kBom;
 }
 

@@ -5,7 +5,7 @@ namespace k8 {
 HBRUSH BrushCache::get(COLORREF colour) {
   for (const Entry& e : brushes_)
     if (e.colour == colour) return e.brush.get();
-  gdi::Brush brush(CreateSolidBrush(colour));
+  UniqueBrush brush(CreateSolidBrush(colour));
   HBRUSH h = brush.get();
   if (h != nullptr) brushes_.push_back({colour, std::move(brush)});
   return h;

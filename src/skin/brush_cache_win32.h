@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "pages/control_colours.h"
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 
@@ -21,7 +21,7 @@ class BrushCache {
  private:
   struct Entry {
     COLORREF colour;
-    gdi::Brush brush;
+    UniqueBrush brush;
   };
   std::vector<Entry> brushes_;
 };

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 
@@ -26,7 +26,7 @@ class CMemDC {
   HDC target_;
   RECT rect_{};
   HDC memory_ = nullptr;
-  gdi::Bitmap bitmap_;
+  UniqueBitmap bitmap_;
   HGDIOBJ previous_ = nullptr;
   bool buffering_ = false;
 };

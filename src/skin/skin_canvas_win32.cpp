@@ -1,6 +1,6 @@
 #include "skin/skin_canvas_win32.h"
 
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
@@ -15,8 +15,8 @@ const SkinImage* SkinCanvas::image(std::wstring_view name) {
 }
 
 bool SkinCanvas::blend(const SkinImage& image, int x, int y) {
-  const gdi::Select target(target_.get(), bitmap_);
-  const gdi::Select source(source_.get(), image.bitmap());
+  const SelectedObject target(target_.get(), bitmap_);
+  const SelectedObject source(source_.get(), image.bitmap());
   if (!target.ok() || !source.ok()) return false;
   if (image.hasAlpha()) {
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -78,8 +78,8 @@ bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
     }
   }
   if (base_ != nullptr) {
-    const gdi::Select target(target_.get(), bitmap_);
-    const gdi::Select base(source_.get(), base_);
+    const SelectedObject target(target_.get(), bitmap_);
+    const SelectedObject base(source_.get(), base_);
     if (target.ok() && base.ok())
       BitBlt(target_.get(), x, y, decoded->width(), decoded->height(), source_.get(), x, y,
              SRCCOPY);
@@ -89,11 +89,11 @@ bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
 
 void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) {
   if (bitmap_ == nullptr || text.empty()) return;
-  const gdi::MemoryDc& memory = target_;
-  const gdi::Select select(memory.get(), bitmap_);
+  const MemoryDc& memory = target_;
+  const SelectedObject select(memory.get(), bitmap_);
   if (!select.ok()) return;
   HFONT chosen = font == FontKind::Bold && bold_ != nullptr ? bold_ : normal_;
-  const gdi::Select selectFont(memory.get(), chosen);
+  const SelectedObject selectFont(memory.get(), chosen);
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), textColour_);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
@@ -115,8 +115,8 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
 
 void SkinCanvas::presentTo(HDC target) const {
   if (bitmap_ == nullptr || target == nullptr) return;
-  const gdi::MemoryDc& memory = target_;
-  const gdi::Select select(memory.get(), bitmap_);
+  const MemoryDc& memory = target_;
+  const SelectedObject select(memory.get(), bitmap_);
   if (!select.ok()) return;
   RECT client{};
   GetClientRect(window_, &client);
@@ -125,7 +125,7 @@ void SkinCanvas::presentTo(HDC target) const {
 
 void SkinCanvas::present() {
   if (bitmap_ == nullptr) return;
-  const gdi::WindowDc window(window_);
+  const WindowDc window(window_);
   presentTo(window.get());
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "pages/canvas.h"
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
@@ -64,7 +64,7 @@ class SkinCanvas : public Canvas {
   std::wstring folder_;
   HBITMAP bitmap_ = nullptr;
   HBITMAP base_ = nullptr;
-  gdi::Bitmap ownedBase_;
+  UniqueBitmap ownedBase_;
   bool baseIsImage_ = false;  // base_ is a decoded image of images_
   std::wstring background_;   // name of the page background last drawn
   HFONT normal_ = nullptr;
@@ -76,8 +76,8 @@ class SkinCanvas : public Canvas {
 
   // Contexts kept for the canvas's life: making three of them for every image cost more than
   // the drawing. Bitmaps are selected into them only for the length of one call.
-  gdi::MemoryDc target_{nullptr};
-  gdi::MemoryDc source_{nullptr};
+  MemoryDc target_{nullptr};
+  MemoryDc source_{nullptr};
 
   const SkinImage* image(std::wstring_view name);
   bool blend(const SkinImage& image, int x, int y);

@@ -128,7 +128,7 @@ SkinImage::SkinImage(const std::wstring& path) {
   info.bmiHeader.biBitCount = bits;
   info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  gdi::Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  UniqueBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (!dib || pixels == nullptr) return;
   const UINT stride = (width * bits / 8 + 3) & ~3u;
 
@@ -161,26 +161,26 @@ SkinImage::~SkinImage() {
 
 bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y) {
   const SkinImage image(path);
-  return drawSkinImage(target, image, x, y);
+  return drawDecodedImage(target, image, x, y);
 }
 
 HBITMAP copyBitmap(HBITMAP source) {
   BITMAP info{};
   if (source == nullptr || GetObjectW(source, sizeof(info), &info) == 0) return nullptr;
-  const gdi::WindowDc screen(nullptr);
-  gdi::Bitmap copy(CreateCompatibleBitmap(screen.get(), info.bmWidth, info.bmHeight));
+  const WindowDc screen(nullptr);
+  UniqueBitmap copy(CreateCompatibleBitmap(screen.get(), info.bmWidth, info.bmHeight));
   if (!copy) return nullptr;
-  const gdi::MemoryDc from(screen.get()), to(screen.get());
-  const gdi::Select selectFrom(from.get(), source), selectTo(to.get(), copy.get());
+  const MemoryDc from(screen.get()), to(screen.get());
+  const SelectedObject selectFrom(from.get(), source), selectTo(to.get(), copy.get());
   if (!selectFrom.ok() || !selectTo.ok()) return nullptr;
   BitBlt(to.get(), 0, 0, info.bmWidth, info.bmHeight, from.get(), 0, 0, SRCCOPY);
   return copy.release();
 }
 
-bool drawSkinImage(HDC target, const SkinImage& image, int x, int y) {
+bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y) {
   if (!image.ok() || target == nullptr) return false;
-  const gdi::MemoryDc memory(target);
-  const gdi::Select select(memory.get(), image.bitmap());
+  const MemoryDc memory(target);
+  const SelectedObject select(memory.get(), image.bitmap());
   if (!select.ok()) return false;
   if (image.hasAlpha()) {
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

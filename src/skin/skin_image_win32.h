@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "skin/gdi_win32.h"
+#include "platform/handles_win32.h"
 
 namespace k8 {
 
@@ -48,14 +48,14 @@ class SkinImage {
   bool hasAlpha() const { return hasAlpha_; }
 
  private:
-  gdi::Bitmap bitmap_;
+  UniqueBitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   bool hasAlpha_ = false;
 };
 
 // Draws a decoded image at (x, y): blended when it has alpha, copied otherwise.
-bool drawSkinImage(HDC target, const SkinImage& image, int x, int y);
+bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y);
 
 // A copy of a bitmap of the same size and format (nullptr on failure).
 HBITMAP copyBitmap(HBITMAP source);

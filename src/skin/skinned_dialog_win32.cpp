@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "i18n/language.h"
+#include "i18n/ui_fonts_win32.h"
 #include "platform/common_controls_win32.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
@@ -122,13 +124,8 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   canvas_.setBitmap(surface_.get());
   canvas_.setBase(background_.get());
 
-  const DWORD version = GetVersion();
-  const FontChoice choice =
-      subDialogFont(skin_.language, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
-  const std::wstring face(choice.face);
-  font_.reset(CreateFontW(choice.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          face.c_str()));
+  // The main window's normal font.
+  font_.reset(createUiFont(systemUiFonts(languageFromCode(skin_.language)).normal));
   canvas_.setFonts(font_.get(), font_.get());
 
   initContent();
@@ -152,15 +149,15 @@ INT_PTR SkinnedDialog::onEraseBackground(WPARAM wParam, LPARAM) {
   CMemDC memory(reinterpret_cast<HDC>(wParam), client);
   {
     // Each paint starts again from the decoded background, so soft edges never pile up.
-    const gdi::MemoryDc from(memory.dc()), to(memory.dc());
-    const gdi::Select selectFrom(from.get(), background_.get());
-    const gdi::Select selectTo(to.get(), surface_.get());
+    const MemoryDc from(memory.dc()), to(memory.dc());
+    const SelectedObject selectFrom(from.get(), background_.get());
+    const SelectedObject selectTo(to.get(), surface_.get());
     BitBlt(to.get(), 0, 0, client.right, client.bottom, from.get(), 0, 0, SRCCOPY);
   }
   frame_.paintButtons();
   paintExtras(canvas_);
-  const gdi::MemoryDc source(memory.dc());
-  const gdi::Select select(source.get(), surface_.get());
+  const MemoryDc source(memory.dc());
+  const SelectedObject select(source.get(), surface_.get());
   BitBlt(memory.dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
   return TRUE;
 }
@@ -200,10 +197,10 @@ HWND SkinnedDialog::createControl(const wchar_t* windowClass, int id, Rect r, DW
 void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF colour,
                                     UINT format) {
   if (!surface_ || text.empty()) return;
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select select(memory.get(), surface_.get());
-  const gdi::Select selectFont(memory.get(), font_.get());
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.get());
+  const SelectedObject select(memory.get(), surface_.get());
+  const SelectedObject selectFont(memory.get(), font_.get());
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), colour);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
@@ -211,9 +208,9 @@ void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF 
 }
 
 int SkinnedDialog::measureText(std::wstring_view text, Rect rect, UINT format) {
-  const gdi::WindowDc screen(nullptr);
-  const gdi::MemoryDc memory(screen.get());
-  const gdi::Select selectFont(memory.get(), font_.get());
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.get());
+  const SelectedObject selectFont(memory.get(), font_.get());
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r,
             format | DT_CALCRECT | DT_NOPREFIX);

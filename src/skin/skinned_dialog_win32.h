@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "pages/control_colours.h"
+#include "platform/handles_win32.h"
 #include "platform/message_table_win32.h"
 #include "skin/brush_cache_win32.h"
-#include "skin/gdi_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skinned_frame.h"
 
@@ -133,9 +133,9 @@ class SkinnedDialog : private FrameHost {
   bool ending_ = false;
   HWND list_ = nullptr;
   HWND valueDisplay_ = nullptr;
-  gdi::Bitmap background_;  // as decoded; put back under every redrawn button
-  gdi::Bitmap surface_;
-  gdi::Font font_;
+  UniqueBitmap background_;  // as decoded; put back under every redrawn button
+  UniqueBitmap surface_;
+  UniqueFont font_;
   BrushCache brushes_;
   SkinCanvas canvas_;
   SkinnedFrame frame_;

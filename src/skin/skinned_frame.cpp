@@ -4,13 +4,6 @@
 
 namespace k8 {
 
-FontChoice subDialogFont(std::wstring_view language, int windowsMajor, int windowsMinor) {
-  if (language == L"CHS")
-    return {windowsMajor == 6 && windowsMinor == 2 ? L"\u9ed1\u4f53" : L"\u5b8b\u4f53", 13};
-  if (language == L"CHT") return {L"\u9ed1\u4f53", 13};
-  return {L"Arial", 14};
-}
-
 void SkinnedFrame::setCaptions(std::wstring ok, std::wstring cancel) {
   ok_ = std::move(ok);
   cancel_ = std::move(cancel);

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "pages/canvas.h"
@@ -34,14 +33,6 @@ class FrameHost {
   // The drop list was opened or closed (by a choice, its field or a click elsewhere).
   virtual void listShown(bool /*open*/) {}
 };
-
-struct FontChoice {
-  std::wstring_view face;
-  int height;
-  bool operator==(const FontChoice&) const = default;
-};
-// The sub-dialogs' font by UI language code and Windows version.
-FontChoice subDialogFont(std::wstring_view language, int windowsMajor, int windowsMinor);
 
 class SkinnedFrame {
  public:

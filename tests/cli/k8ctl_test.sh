@@ -30,6 +30,10 @@ check apply 0 "$k8ctl" apply --simulate --sensor-type 1 --trace "$dir/wire.log" 
    $(grep -c '^set_feature 00 12 ' "$dir/wire.log") == 4 ]] ||
   { echo "FAIL apply: wire log"; head -n3 "$dir/wire.log"; fails=$((fails + 1)); }
 cmp -s "$dir/config.bin" "$dir/before.bin" || { echo "FAIL apply changed its input"; fails=$((fails + 1)); }
+# The hand-checked wire log of the shipped config.bin against a sensor of type 0.
+check apply-type-0 0 "$k8ctl" apply --simulate --trace "$dir/wire0.log" "$dir/config.bin"
+diff "$(dirname "$0")/../e2e/expected/shipped-config-wire.log" <(tr -d '\r' <"$dir/wire0.log") >/dev/null ||
+  { echo "FAIL apply: the shipped config.bin's wire log differs from the hand-checked one"; fails=$((fails + 1)); }
 
 head -c 1985 "$dir/config.bin" >"$dir/short.bin"
 check missing 2 "$k8ctl" show "$dir/nope.bin"

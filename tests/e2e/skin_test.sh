@@ -107,6 +107,11 @@ for skin in Default Frost; do
       applied.bin </dev/null >>"$E2E_DIR/run.log" 2>&1)
     check "Apply: the wire log is the full Apply sequence" \
       diff <(tr -d '\r' <"$work/expected-wire.log") <(tr -d '\r' <"$E2E_WIRE")
+    # An expectation that no code computes: the hand-checked wire log of the shipped config.bin,
+    # with the report rate set above (code 8, checksum 0xff - 0x01 - 0x08).
+    check "Apply: the wire log is the hand-checked one of the shipped config.bin at 125 Hz" \
+      diff <(sed 's/^set_feature 00 01 01 00 00 00 00 00 fd$/set_feature 00 01 08 00 00 00 00 00 f6/' \
+        "$here/expected/shipped-config-wire.log") <(tr -d '\r' <"$E2E_WIRE")
     check "Apply keeps the window" has_main_window
 
     # OK: the sequence again, then the window hides.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "pages/control_colours.h"
+#include "pages/control_ids.h"
 #include "pages/main_window.h"
 #include "skin/premultiply.h"
 #include "skin/skinned_frame.h"
@@ -28,38 +29,29 @@ TEST(ControlColours, MainWindowRules) {
   const std::array<Colour, 4> stages{{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}};
   const auto rule = [&](ChildKind k, int id) { return mainWindowColours(k, id, text, stages); };
 
-  EXPECT_EQ(rule(ChildKind::Static, 71)->brush, (Colour{1, 2, 3}));
-  EXPECT_EQ(rule(ChildKind::Static, 74)->brush, (Colour{10, 11, 12}));
-  EXPECT_FALSE(rule(ChildKind::Static, 74)->text);
-  for (int id : {80, 81, 82, 119}) {
+  EXPECT_EQ(rule(ChildKind::Static, kSwatchFirstId)->brush, (Colour{1, 2, 3}));
+  EXPECT_EQ(rule(ChildKind::Static, kSwatchLastId)->brush, (Colour{10, 11, 12}));
+  EXPECT_FALSE(rule(ChildKind::Static, kSwatchLastId)->text);
+  for (int id : {kLightModeLabelId, kLightParameterLabelId, kLightOptionLabelId, kInsertLabelId}) {
     const auto r = rule(ChildKind::Static, id);
     EXPECT_EQ(r->textBackground, (Colour{0, 0, 0}));
     EXPECT_EQ(r->brush, (Colour{0, 0, 0}));
     EXPECT_TRUE(r->normalFont);
   }
-  const auto label = rule(ChildKind::Static, 75);
+  const auto label = rule(ChildKind::Static, kSwatchLastId + 1);
   EXPECT_EQ(label->text, text);
   EXPECT_EQ(label->textBackground, (Colour{100, 150, 100}));
   EXPECT_EQ(label->brush, (Colour{100, 150, 100}));
   EXPECT_FALSE(label->transparent);
 
   EXPECT_TRUE(rule(ChildKind::Edit, 5)->transparent);
-  EXPECT_EQ(rule(ChildKind::ListBox, 151)->brush, (Colour{14, 15, 14}));
-  EXPECT_EQ(rule(ChildKind::ListBox, 152)->text, text);
-  const auto drop = rule(ChildKind::ListBox, 41);
+  EXPECT_EQ(rule(ChildKind::ListBox, kMacroListId)->brush, (Colour{14, 15, 14}));
+  EXPECT_EQ(rule(ChildKind::ListBox, kSequenceListId)->text, text);
+  const auto drop = rule(ChildKind::ListBox, kFunctionListFirstId);
   EXPECT_EQ(drop->text, (Colour{255, 255, 255}));
   EXPECT_EQ(drop->brush, (Colour{0, 0, 0}));
   EXPECT_TRUE(drop->normalFont);
   EXPECT_FALSE(rule(ChildKind::Other, 1));
-}
-
-TEST(SubDialogFont, ByLanguageAndWindowsVersion) {
-  EXPECT_EQ(subDialogFont(L"CHS", 6, 2), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHS", 10, 0), (FontChoice{L"\u5b8b\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHT", 6, 1), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"CHT", 10, 0), (FontChoice{L"\u9ed1\u4f53", 13}));
-  EXPECT_EQ(subDialogFont(L"chs", 6, 2), (FontChoice{L"Arial", 14})) << "codes are exact";
-  EXPECT_EQ(subDialogFont(L"TUK", 6, 2), (FontChoice{L"Arial", 14}));
 }
 
 TEST(StartHidden, TheFirstTwoFramePaintsHideTheWindow) {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/handles_win32.h"
 #include "platform/text.h"
-#include "skin/gdi_win32.h"
 
 namespace k8::testing {
 
@@ -50,8 +50,8 @@ class TargetBitmap {
 
  private:
   int width_;
-  gdi::MemoryDc dc_;
-  gdi::Bitmap bitmap_;
+  MemoryDc dc_;
+  UniqueBitmap bitmap_;
   std::uint8_t* pixels_ = nullptr;
   HGDIOBJ old_ = nullptr;
 };
@@ -66,8 +66,8 @@ inline bool canMakeWindows() {
 }
 
 inline Rgb pixelOf(HBITMAP bitmap, int x, int y) {
-  const gdi::MemoryDc dc(nullptr);
-  const gdi::Select select(dc.get(), bitmap);
+  const MemoryDc dc(nullptr);
+  const SelectedObject select(dc.get(), bitmap);
   const COLORREF c = GetPixel(dc.get(), x, y);
   return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }

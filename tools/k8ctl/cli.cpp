@@ -1,7 +1,10 @@
 #include "cli.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <vector>
+
+#include "settings/config_file.h"
 
 namespace k8ctl {
 namespace {
@@ -30,6 +33,26 @@ bool takeFlag(Args& args, const std::string& flag) {
   const auto before = args.size();
   std::erase(args, flag);
   return args.size() != before;
+}
+
+std::optional<ConfigBin> readConfigBin(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    fail(path + ": no such file");
+    return std::nullopt;
+  }
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size != k8::kConfigFileSize) {
+    fail(path + ": not a config.bin (" + std::to_string(ec ? 0 : size) + " bytes, expected " +
+         std::to_string(k8::kConfigFileSize) + ")");
+    return std::nullopt;
+  }
+  ConfigBin config;
+  if (!k8::readConfigImage(path, config.flag, config.settings)) {
+    fail(path + ": cannot be read");
+    return std::nullopt;
+  }
+  return config;
 }
 
 int run(const Args& args) {

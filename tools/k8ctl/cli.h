@@ -1,8 +1,12 @@
 #pragma once
 // k8ctl's sub-commands register themselves here; each lives in its own file.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "settings/mouse_settings.h"
 
 namespace k8ctl {
 
@@ -31,5 +35,12 @@ int run(const Args& args);
 bool takeFlag(Args& args, const std::string& flag);
 // Prints "k8ctl: MESSAGE" on stderr and returns kBadInput.
 int fail(const std::string& message);
+
+struct ConfigBin {
+  std::uint8_t flag = 0;  // config.bin's first byte: 0 as installed, 1 saved by the program
+  k8::MouseSettings settings{};
+};
+// Reads CONFIG_BIN, a file of exactly config.bin's size; otherwise prints why and returns nullopt.
+std::optional<ConfigBin> readConfigBin(const std::string& path);
 
 }  // namespace k8ctl

@@ -98,19 +98,11 @@ int encodeMacros(const Args& args) {
   const std::string& recordIni = args[0];
   const std::string& configBin = args[1];
   if (!checkRecordIni(recordIni)) return kBadInput;
+  auto loaded = readConfigBin(configBin);
+  if (!loaded) return kBadInput;
+  EncodeMacros(PortableProfile(recordIni), loaded->settings);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(configBin, ec)) return fail(configBin + ": no such file");
-  const auto size = std::filesystem::file_size(configBin, ec);
-  if (ec || size != kConfigFileSize) {
-    return fail(configBin + ": not a config.bin (" + std::to_string(ec ? 0 : size) +
-                " bytes, expected " + std::to_string(kConfigFileSize) + ")");
-  }
-  std::uint8_t flag = 0;
-  MouseSettings settings{};
-  if (!readConfigImage(configBin, flag, settings)) return fail(configBin + ": cannot be read");
-
-  EncodeMacros(PortableProfile(recordIni), settings);
-  if (!writeConfigImage(configBin, flag, settings, ec)) {
+  if (!writeConfigImage(configBin, loaded->flag, loaded->settings, ec)) {
     return fail(configBin + ": cannot be written (" + ec.message() + ")");
   }
   return kOk;

@@ -30,34 +30,6 @@ std::string hex2(unsigned v) {
   return b;
 }
 
-// Reads CONFIG_BIN; on failure prints the reason and returns nullopt.
-std::optional<MouseSettings> readConfig(const std::string& path, std::uint8_t* flag = nullptr) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    fail(path + ": no such file");
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    fail(path + ": cannot be read");
-    return std::nullopt;
-  }
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size != kConfigFileSize) {
-    fail(path + ": not a config.bin (" + std::to_string(ec ? 0 : size) + " bytes, expected " +
-         std::to_string(kConfigFileSize) + ")");
-    return std::nullopt;
-  }
-  MouseSettings s{};
-  std::uint8_t f = 0;
-  if (!readConfigImage(path, f, s)) {
-    fail(path + ": cannot be read");
-    return std::nullopt;
-  }
-  if (flag) *flag = f;
-  return s;
-}
-
 // Parses "--sensor-type N" out of args; returns false (after printing) on a bad value.
 bool takeSensorType(Args& args, std::uint8_t& type) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -208,10 +180,10 @@ int show(const Args& in) {
   if (!takeSensorType(args, sensorType)) return kBadInput;
   const bool json = takeFlag(args, "--json");
   if (args.size() != 1) return fail("usage: k8ctl show CONFIG_BIN [--sensor-type N] [--json]");
-  std::uint8_t flag = 0;
-  const auto loaded = readConfig(args[0], &flag);
+  const auto loaded = readConfigBin(args[0]);
   if (!loaded) return kBadInput;
-  const MouseSettings& s = *loaded;
+  const MouseSettings& s = loaded->settings;
+  const std::uint8_t flag = loaded->flag;
   if (json) return showJson(s, flag, sensorType);
 
   std::ostringstream o;
@@ -272,9 +244,9 @@ int apply(const Args& in) {
         "usage: k8ctl apply CONFIG_BIN, or k8ctl apply --simulate [--sensor-type N] --trace FILE "
         "CONFIG_BIN");
   }
-  const auto loaded = readConfig(rest[0]);
+  const auto loaded = readConfigBin(rest[0]);
   if (!loaded) return kBadInput;
-  if (!simulate) return applyToMouse(*loaded);
+  if (!simulate) return applyToMouse(loaded->settings);
 
   SimulatedMouse mouse(sensorType);
   auto device = mouse.open(SimulatedMouse::kFeaturePath, true);
@@ -286,7 +258,7 @@ int apply(const Args& in) {
   DeviceState state;
   CommandSet commands(transport, state);
   commands.ExchangeSensorSettings();
-  sendSettingsToMouse(*loaded, commands);
+  sendSettingsToMouse(loaded->settings, commands);
 
   std::ostringstream log;
   for (const auto& line : mouse.wireLog()) log << line << "\n";

@@ -12,13 +12,13 @@ namespace k8 {
 
 namespace {
 
-struct Control {
+struct SimTargets {
   HWND mainWindow;
   SimulatedMouse* mouse;
   SettingsState* settings;
 };
 
-Control g_control{};
+SimTargets g_targets{};
 
 // Posted when the mouse has unplugged itself in the middle of a transfer sequence: the
 // broadcast follows once the UI thread is back in its message loop, as a real one would.
@@ -40,23 +40,23 @@ LRESULT handleCommand(const COPYDATASTRUCT& data) {
   if (!command) return 0;
   switch (command->kind) {
     case SimCommand::Kind::Plug:
-      g_control.mouse->plug();
-      broadcast(g_control.mainWindow, DBT_DEVICEARRIVAL);
+      g_targets.mouse->plug();
+      broadcast(g_targets.mainWindow, DBT_DEVICEARRIVAL);
       break;
     case SimCommand::Kind::Unplug:
-      g_control.mouse->unplug();
-      broadcast(g_control.mainWindow, DBT_DEVICEREMOVECOMPLETE);
+      g_targets.mouse->unplug();
+      broadcast(g_targets.mainWindow, DBT_DEVICEREMOVECOMPLETE);
       break;
-    case SimCommand::Kind::UnplugAfter: g_control.mouse->unplugAfter(command->transfers); break;
+    case SimCommand::Kind::UnplugAfter: g_targets.mouse->unplugAfter(command->transfers); break;
     case SimCommand::Kind::Report: {
-      const auto input = g_control.mouse->open(SimulatedMouse::kInputPath, false);
+      const auto input = g_targets.mouse->open(SimulatedMouse::kInputPath, false);
       const std::size_t length = input ? input->caps().inputReportByteLength : 0;
-      g_control.mouse->pushInputReport(simInputReport(*command, length));
+      g_targets.mouse->pushInputReport(simInputReport(*command, length));
       break;
     }
     case SimCommand::Kind::Set:
       // The parser keeps the offset inside the record; the record is plain bytes.
-      reinterpret_cast<std::uint8_t*>(&g_control.settings->working)[command->offset] =
+      reinterpret_cast<std::uint8_t*>(&g_targets.settings->working)[command->offset] =
           command->value;
       break;
   }
@@ -64,11 +64,11 @@ LRESULT handleCommand(const COPYDATASTRUCT& data) {
 }
 
 LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COPYDATA && lParam != 0 && g_control.mouse != nullptr) {
+  if (message == WM_COPYDATA && lParam != 0 && g_targets.mouse != nullptr) {
     return handleCommand(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   }
-  if (message == kMouseVanished && g_control.mouse != nullptr) {
-    broadcast(g_control.mainWindow, DBT_DEVICEREMOVECOMPLETE);
+  if (message == kMouseVanished && g_targets.mouse != nullptr) {
+    broadcast(g_targets.mainWindow, DBT_DEVICEREMOVECOMPLETE);
     return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -78,7 +78,7 @@ LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 HWND createSimControl(HINSTANCE instance, HWND mainWindow, SimulatedMouse& mouse,
                       SettingsState& settings) {
-  g_control = Control{mainWindow, &mouse, &settings};
+  g_targets = SimTargets{mainWindow, &mouse, &settings};
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = controlProc;
   windowClass.hInstance = instance;
