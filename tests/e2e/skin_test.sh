@@ -111,7 +111,7 @@ for skin in Default Frost; do
     # with the report rate set above (code 8, checksum 0xff - 0x01 - 0x08).
     check "Apply: the wire log is the hand-checked one of the shipped config.bin at 125 Hz" \
       diff <(sed 's/^set_feature 00 01 01 00 00 00 00 00 fd$/set_feature 00 01 08 00 00 00 00 00 f6/' \
-        "$here/expected/shipped-config-wire.log") <(tr -d '\r' <"$E2E_WIRE")
+        "$(dirname "$0")/expected/shipped-config-wire.log") <(tr -d '\r' <"$E2E_WIRE")
     check "Apply keeps the window" has_main_window
 
     # OK: the sequence again, then the window hides.
