@@ -11,15 +11,15 @@
 
 namespace k8 {
 
-struct FontSpec {
+struct UiFont {
   std::wstring_view face;  // a NUL-terminated literal
   int height = 0;
   int weight = 0;
 };
 
 struct UiFonts {
-  FontSpec normal;
-  FontSpec bold;
+  UiFont normal;
+  UiFont bold;
 };
 
 inline constexpr int kFontCharset = 0;            // ANSI_CHARSET

@@ -7,10 +7,10 @@ UiFonts systemUiFonts(Language language) {
   return uiFontsFor(language, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)));
 }
 
-HFONT createUiFont(const FontSpec& spec) {
-  return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, kFontCharset,
+HFONT createUiFont(const UiFont& font) {
+  return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, kFontCharset,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily,
-                     spec.face.data());
+                     font.face.data());
 }
 
 }  // namespace k8

@@ -9,6 +9,6 @@ namespace k8 {
 
 UiFonts systemUiFonts(Language language);
 // A new font the caller owns (nullptr on failure).
-HFONT createUiFont(const FontSpec& spec);
+HFONT createUiFont(const UiFont& font);
 
 }  // namespace k8
