@@ -22,24 +22,29 @@ long decimalValue(std::wstring_view text) {
   return negative ? -value : value;
 }
 
-std::optional<std::wstring> FireKeyRules::speedLeft(std::wstring_view text) {
+namespace {
+
+// Stores the field's value when it lies in [low, high], else `fallback`; returns the text the
+// field must show instead, if any.
+std::optional<std::wstring> checkedField(std::wstring_view text, long low, long high, int fallback,
+                                         int& stored) {
   const long value = decimalValue(text);
-  if (value < 5 || value > 255) {
-    choice_.speed = 5;
-    return L"5";
+  if (value < low || value > high) {
+    stored = fallback;
+    return std::to_wstring(fallback);
   }
-  choice_.speed = static_cast<int>(value);
+  stored = static_cast<int>(value);
   return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<std::wstring> FireKeyRules::speedLeft(std::wstring_view text) {
+  return checkedField(text, 5, 255, 5, choice_.speed);
+}
+
 std::optional<std::wstring> FireKeyRules::timesChanged(std::wstring_view text) {
-  const long value = decimalValue(text);
-  if (value < 0 || value > 255) {
-    choice_.times = 1;
-    return L"1";
-  }
-  choice_.times = static_cast<int>(value);
-  return std::nullopt;
+  return checkedField(text, 0, 255, 1, choice_.times);
 }
 
 void FireKeyRules::chooseKey(int position, std::wstring name) {

@@ -29,7 +29,7 @@ std::wstring joined(std::wstring_view head, std::wstring_view tail) {
 
 int KeyChooser::openButton() const {
   for (int b = 0; b < kButtonCount; ++b)
-    if (open_[b]) return b;
+    if (isOpen(b)) return b;
   return -1;
 }
 
@@ -37,7 +37,6 @@ void KeyChooser::close(int button) {
   if (button < 0 || button >= kButtonCount) return;
   controls_.destroy(listId(button));
   controls_.destroy(kDpiListId);
-  open_[button] = false;
 }
 
 void KeyChooser::closeAll() {
@@ -46,12 +45,12 @@ void KeyChooser::closeAll() {
 
 void KeyChooser::fieldClick(int button) {
   if (button < 0 || button >= kButtonCount) return;
-  if (open_[button]) {
+  if (isOpen(button)) {
     close(button);
     return;
   }
   for (int b = 0; b < kButtonCount; ++b)
-    if (b != button && (open_[b] || controls_.exists(listId(b)))) close(b);
+    if (b != button && isOpen(b)) close(b);
 
   // The last left click may not be given away: the user could not click anything any more.
   const MouseSettings& s = model_.working();
@@ -65,10 +64,8 @@ void KeyChooser::fieldClick(int button) {
       return;
     }
   }
-  if (!controls_.exists(listId(button)))
-    controls_.createListBox(listId(button), listRect(button), functionItems(model_.texts),
-                            kStyleBorder | kStyleNotify);
-  open_[button] = true;
+  controls_.createListBox(listId(button), listRect(button), functionItems(model_.texts),
+                          kStyleBorder | kStyleNotify);
 }
 
 void KeyChooser::createDpiList(int button) {

@@ -39,7 +39,10 @@ class KeyChooser {
   // Closes every list (the page is left).
   void closeAll();
 
-  bool isOpen(int button) const { return button >= 0 && button < kButtonCount && open_[button]; }
+  // A list exists only while it is open.
+  bool isOpen(int button) const {
+    return button >= 0 && button < kButtonCount && controls_.exists(kFunctionListFirstId + button);
+  }
   int openButton() const;
 
   // Stores function `f` (a list position) for button b in the shown mode, running the sub-dialog
@@ -55,7 +58,6 @@ class KeyChooser {
   PageHost& host_;
   Controls& controls_;
   std::function<void(int)> redrawBox_;
-  bool open_[kButtonCount] = {};
 };
 
 }  // namespace k8

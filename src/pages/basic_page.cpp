@@ -144,12 +144,13 @@ void BasicSettingsPage::destroyChildren(Controls& controls) {
 
 void BasicSettingsPage::dismissLists(Point p) {
   for (int box = 1; box <= kFunctionBoxes; ++box) {
-    if (regionOf(Control::FunctionBox, box).contains(p)) continue;
-    if (chooser_.isOpen(box - 1) && functionListArea(box).contains(p)) continue;
-    if (chooser_.isOpen(box - 1) || controls_.exists(kFunctionListFirstId + box - 1))
-      chooser_.close(box - 1);
-    controls_.destroy(kDpiListId);
+    if (regionOf(Control::FunctionBox, box).contains(p) || functionListArea(box).contains(p))
+      continue;
+    chooser_.close(box - 1);
   }
+  // No point lies in every box and list area at once: a click on the page always closes the
+  // DPI list.
+  controls_.destroy(kDpiListId);
   lights_.dismiss(p);
 }
 

@@ -27,34 +27,40 @@ bool SkinCanvas::blend(const SkinImage& image, int x, int y) {
          FALSE;
 }
 
+const SkinImage* SkinCanvas::imageOrReport(std::wstring_view name) {
+  const SkinImage* decoded = image(name);
+  if (decoded == nullptr && onFailure_) onFailure_();
+  return decoded;
+}
+
+bool SkinCanvas::baseFromBackground() {
+  if (background_.empty()) return false;
+  const SkinImage* back = image(background_);
+  if (back == nullptr || back->hasAlpha()) return false;
+  ownedBase_.reset();
+  base_ = back->bitmap();
+  baseIsImage_ = true;
+  return true;
+}
+
 bool SkinCanvas::drawImage(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
-  const SkinImage* decoded = image(name);
-  if (decoded == nullptr) {
-    if (onFailure_) onFailure_();
-    return false;
-  }
-  return blend(*decoded, x, y);
+  const SkinImage* decoded = imageOrReport(name);
+  return decoded != nullptr && blend(*decoded, x, y);
 }
 
 bool SkinCanvas::drawBackground(std::wstring_view name) {
   // A window-sized image is kept for the shown page only.
   if (!background_.empty() && background_ != name) {
-    if (baseIsImage_) base_ = nullptr;
-    baseIsImage_ = false;
+    forgetImageBase();
     if (const auto it = images_.find(background_); it != images_.end()) images_.erase(it);
   }
   background_ = name;
-  const SkinImage* decoded = bitmap_ != nullptr ? image(name) : nullptr;
-  if (decoded == nullptr || decoded->hasAlpha()) {
-    const bool drawn = drawImage(name, 0, 0);
-    keepAsBase();
-    return drawn;
-  }
-  ownedBase_.reset();
-  base_ = decoded->bitmap();
-  baseIsImage_ = true;
-  return blend(*decoded, 0, 0);
+  // An opaque background is itself the base: no copy of the whole window is made.
+  if (bitmap_ != nullptr && baseFromBackground()) return blend(*image(name), 0, 0);
+  const bool drawn = drawImage(name, 0, 0);
+  keepAsBase();
+  return drawn;
 }
 
 void SkinCanvas::keepAsBase() {
@@ -65,18 +71,10 @@ void SkinCanvas::keepAsBase() {
 
 bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
-  const SkinImage* decoded = image(name);
-  if (decoded == nullptr) {
-    if (onFailure_) onFailure_();
-    return false;
-  }
-  if (base_ == nullptr && !background_.empty()) {
-    // The background was let go while the window was hidden: decode it again as the base.
-    if (const SkinImage* back = image(background_); back != nullptr && !back->hasAlpha()) {
-      base_ = back->bitmap();
-      baseIsImage_ = true;
-    }
-  }
+  const SkinImage* decoded = imageOrReport(name);
+  if (decoded == nullptr) return false;
+  // The background was let go while the window was hidden: it is decoded again as the base.
+  if (base_ == nullptr) baseFromBackground();
   if (base_ != nullptr) {
     const SelectedObject target(target_.get(), bitmap_);
     const SelectedObject base(source_.get(), base_);

@@ -32,8 +32,7 @@ class SkinCanvas : public Canvas {
   // Lets every decoded image go (a hidden window keeps only its back buffer); they are decoded
   // again when next drawn.
   void dropImages() {
-    if (baseIsImage_) base_ = nullptr;
-    baseIsImage_ = false;
+    forgetImageBase();
     images_.clear();
   }
   // A new skin: the images decoded from the old one are dropped.
@@ -80,6 +79,14 @@ class SkinCanvas : public Canvas {
   MemoryDc source_{nullptr};
 
   const SkinImage* image(std::wstring_view name);
+  // image(), reporting a failure to the dialogs' handler.
+  const SkinImage* imageOrReport(std::wstring_view name);
+  // Makes the decoded page background the base when it is opaque; false otherwise.
+  bool baseFromBackground();
+  void forgetImageBase() {
+    if (baseIsImage_) base_ = nullptr;
+    baseIsImage_ = false;
+  }
   bool blend(const SkinImage& image, int x, int y);
 };
 
