@@ -1,6 +1,7 @@
 # libFuzzer targets (clang only): the profile-file parser, EncodeMacros over any record.ini,
 # every consumer of a config.bin record (names, tables, key matrices, the whole Apply sequence)
-# and the profile JSON that k8ctl import reads.
+# the profile JSON that k8ctl import reads, and everything read from the mouse: input reports and
+# the replies to commands.
 # scripts/fuzz configures a clang build with -DK8_FUZZ=ON, builds these targets and runs them.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "K8_FUZZ needs clang (CXX=clang++)")
@@ -26,8 +27,11 @@ set(profile_json_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES} ${K8_FUZZ_K8CTL_PROFILE_
 set(profile_fuzz_SOURCES ${K8_FUZZ_SOURCES})
 set(encode_macros_fuzz_SOURCES ${K8_FUZZ_SOURCES})
 set(config_bin_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES})
+set(input_report_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES})
+set(device_reply_fuzz_SOURCES ${K8_FUZZ_CONFIG_SOURCES})
 
-foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz profile_json_fuzz)
+foreach(target profile_fuzz encode_macros_fuzz config_bin_fuzz profile_json_fuzz input_report_fuzz
+               device_reply_fuzz)
   add_executable(${target} tests/fuzz/${target}.cpp ${${target}_SOURCES})
   target_include_directories(${target} PRIVATE src tools/k8ctl)
   target_include_directories(${target} SYSTEM PRIVATE ${K8_JSON_INCLUDE})
