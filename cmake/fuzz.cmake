@@ -10,7 +10,8 @@ endif()
 # Only the sources the targets reach, built with the fuzzer's instrumentation and with bounds
 # checks in the standard containers, so an index past an array fails at once.
 set(K8_FUZZ_SOURCES
-    src/platform/profile.cpp src/platform/text.cpp src/settings/key_tables.cpp
+    src/platform/profile.cpp src/platform/atomic_file.cpp src/platform/text.cpp
+    src/settings/key_tables.cpp
     src/macros/macro_lines.cpp src/macros/macro_file.cpp src/macros/macro_encoder.cpp)
 set(K8_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 

@@ -9,8 +9,6 @@ namespace k8 {
 
 namespace {
 
-CPexonDlg* g_dialog = nullptr;
-
 class CPexonApp {
  public:
   explicit CPexonApp(HINSTANCE instance) : instance_(instance) {}
@@ -28,7 +26,6 @@ class CPexonApp {
 
   int run(const ProgramOptions& options) {
     CPexonDlg dialog(instance_, options);
-    g_dialog = &dialog;
     if (!dialog.create()) return 0;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -37,7 +34,6 @@ class CPexonApp {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    g_dialog = nullptr;
     return static_cast<int>(msg.wParam);
   }
 
@@ -54,14 +50,6 @@ int runProgram(HINSTANCE instance, const ProgramOptions& options) {
   const int code = app.run(options);
   // The reader thread is never joined: end the process here, as the exit paths do.
   ExitProcess(static_cast<UINT>(code));
-}
-
-void programMessageBox(const std::wstring& text) {
-  if (g_dialog) {
-    g_dialog->messageBox(text);
-  } else {
-    MessageBoxW(nullptr, text.c_str(), programFilePath().stem().c_str(), MB_OK);
-  }
 }
 
 }  // namespace k8

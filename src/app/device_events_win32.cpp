@@ -28,6 +28,10 @@ bool CPexonDlg::startReader() {
   return true;
 }
 
+void CPexonDlg::showDiscoveryProblems() {
+  for (const std::wstring& text : link_.takeProblems()) messageBox(text);
+}
+
 bool CPexonDlg::registerDeviceNotifications() {
   DEV_BROADCAST_DEVICEINTERFACE_W filter{};
   filter.dbcc_size = sizeof filter;
@@ -56,6 +60,8 @@ INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {
                    0);
     }
   }
+  // Last: the message box's loop may run the next discovery, which must find this one done.
+  showDiscoveryProblems();
   return setDialogResult(hwnd_, TRUE);
 }
 

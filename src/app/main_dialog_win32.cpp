@@ -129,6 +129,7 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   tray_.add(hwnd_, smallIcon_.get(), WM_TRAY_CALLBACK, kTrayTooltip);
 
   const bool found = link_.discover();
+  showDiscoveryProblems();
   if (!initialiseAfterDiscovery()) return TRUE;
   if (link_.mousePresent()) {
     pages_->showBasicPage();

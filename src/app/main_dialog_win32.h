@@ -116,6 +116,7 @@ class CPexonDlg {
   // device_events_win32.cpp
   INT_PTR onDeviceChange(WPARAM, LPARAM);
   bool registerDeviceNotifications();
+  void showDiscoveryProblems();
   bool startReader();
 
   static const MessageRow<CPexonDlg> kMessageTable[];

@@ -26,8 +26,4 @@ struct ProgramOptions {
 // code when the loop ends (the exit paths end the process themselves).
 int runProgram(HINSTANCE instance, const ProgramOptions& options);
 
-// A message box of the main window (caption: the program's base name), journalled in the
-// simulated build. Usable before the window exists.
-void programMessageBox(const std::wstring& text);
-
 }  // namespace k8

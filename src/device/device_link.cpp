@@ -1,7 +1,5 @@
 #include "device/device_link.h"
 
-#include <vector>
-
 namespace k8 {
 
 bool pathNamesTheMouse(std::wstring_view interfacePath) {
@@ -40,6 +38,16 @@ void DeviceLink::close() {
 }
 
 bool DeviceLink::discover() {
+  if (discovering_) return false;
+  discovering_ = true;
+  (void)backend_.takeProblems();  // anything reported outside a discovery is not ours to show
+  const bool found = openCollections();
+  problems_ = backend_.takeProblems();
+  discovering_ = false;
+  return found;
+}
+
+bool DeviceLink::openCollections() {
   {
     std::unique_lock lock(mutex_);
     closeLocked(lock);

@@ -15,6 +15,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "device/hid_backend.h"
 #include "device/transport.h"
@@ -34,8 +36,12 @@ class DeviceLink {
   // Closes the previous connection, then examines the interfaces in enumeration order until
   // both of the mouse's collections are open or the list ends. Interfaces that cannot be
   // opened at all (another program's devices) are skipped. True when the feature collection
-  // is open; the mouse-present flag follows the result.
+  // is open; the mouse-present flag follows the result. A discovery started while one runs
+  // (from a message loop the backend might run) is refused and returns false.
   bool discover();
+  // What the backend had to report during the last discovery, for the caller to show once
+  // discovery is over.
+  std::vector<std::wstring> takeProblems() { return std::exchange(problems_, {}); }
   // Closes both collections and clears the mouse-present flag.
   void close();
 
@@ -62,11 +68,14 @@ class DeviceLink {
 
  private:
   void closeLocked(std::unique_lock<std::mutex>& lock);
+  bool openCollections();
 
   HidBackend& backend_;
   std::unique_ptr<HidDevice> feature_;  // UI thread only
   ReportLengths featureLengths_;
   std::wstring lastPath_;
+  std::vector<std::wstring> problems_;
+  bool discovering_ = false;  // UI thread only
   std::atomic<bool> present_{false};
 
   mutable std::mutex mutex_;  // guards what the reader sees

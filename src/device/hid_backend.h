@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace k8 {
@@ -63,6 +64,16 @@ class HidBackend {
   // Opens an interface; withAccess = false asks for no read/write access (enough for
   // attributes and caps). nullptr when the interface cannot be opened.
   virtual std::unique_ptr<HidDevice> open(const std::wstring& path, bool withAccess) = 0;
+
+  // Failures the user should hear of (text only), gathered while the backend works. They are
+  // handed back as values and shown after discovery: a message box inside the enumeration
+  // would run a message loop, and with it perhaps a second discovery, in the middle of the
+  // first.
+  void reportProblem(std::wstring text) { problems_.push_back(std::move(text)); }
+  std::vector<std::wstring> takeProblems() { return std::exchange(problems_, {}); }
+
+ private:
+  std::vector<std::wstring> problems_;
 };
 
 }  // namespace k8

@@ -19,12 +19,16 @@ namespace {
 
 class Win32HidDevice : public HidDevice {
  public:
-  Win32HidDevice(HANDLE file, Win32HidBackend::MessageFn message)
+  Win32HidDevice(HANDLE file, HidBackend& backend)
       : file_(file),
         readEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         ioEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         cancelEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-        message_(std::move(message)) {}
+        backend_(backend) {}
+
+  // Without its events a device can neither wait for a transfer nor be woken: every transfer
+  // fails, and the reader then sleeps until the next connection instead of spinning.
+  bool usable() const { return readEvent_ && ioEvent_ && cancelEvent_; }
 
   HidAttributes attributes() override {
     HIDD_ATTRIBUTES a{};
@@ -36,14 +40,14 @@ class Win32HidDevice : public HidDevice {
   HidCaps caps() override {
     PHIDP_PREPARSED_DATA data = nullptr;
     if (!HidD_GetPreparsedData(file_.get(), &data)) {
-      if (message_) message_(L"HidD_GetPreparsedData failed.\n");
+      backend_.reportProblem(L"HidD_GetPreparsedData failed.\n");
       return {};
     }
     HIDP_CAPS c{};
     const NTSTATUS status = HidP_GetCaps(data, &c);
     HidD_FreePreparsedData(data);
     if (status == HIDP_STATUS_INVALID_PREPARSED_DATA) {
-      if (message_) message_(L"HidP_GetCaps failed.");
+      backend_.reportProblem(L"HidP_GetCaps failed.");
       return {};
     }
     return {c.UsagePage, c.Usage, c.InputReportByteLength, c.OutputReportByteLength,
@@ -65,6 +69,7 @@ class Win32HidDevice : public HidDevice {
   }
 
   bool writeReport(const std::uint8_t* report, std::size_t length) override {
+    if (!usable()) return false;
     OVERLAPPED o{};
     o.hEvent = ioEvent_.get();
     ResetEvent(o.hEvent);
@@ -78,6 +83,7 @@ class Win32HidDevice : public HidDevice {
 
   bool readReport(std::uint8_t* report, std::size_t length) override {
     std::fill(report, report + length, std::uint8_t{0});
+    if (!usable()) return false;
     OVERLAPPED o{};
     o.hEvent = ioEvent_.get();
     ResetEvent(o.hEvent);
@@ -93,8 +99,11 @@ class Win32HidDevice : public HidDevice {
   InputReadResult readInput(std::uint8_t* report, std::size_t length,
                             std::size_t& received) override {
     received = 0;
-    if (WaitForSingleObject(cancelEvent_.get(), 0) == WAIT_OBJECT_0) {
-      return InputReadResult::Cancelled;
+    if (!usable()) return InputReadResult::Failed;
+    switch (WaitForSingleObject(cancelEvent_.get(), 0)) {
+      case WAIT_OBJECT_0: return InputReadResult::Cancelled;
+      case WAIT_TIMEOUT: break;
+      default: return InputReadResult::Failed;  // a wait that fails would fail again at once
     }
     OVERLAPPED o{};
     o.hEvent = readEvent_.get();
@@ -110,9 +119,14 @@ class Win32HidDevice : public HidDevice {
       // Take the read back before the buffer goes out of reach.
       CancelIoEx(file_.get(), &o);
       GetOverlappedResult(file_.get(), &o, &done, TRUE);
-      return InputReadResult::Cancelled;
+      // Only the cancel event means "ask the link again"; a failed wait would fail again at
+      // once, so the reader treats it as a lost collection and sleeps until the next connection.
+      return which == WAIT_OBJECT_0 + 1 ? InputReadResult::Cancelled : InputReadResult::Failed;
     }
-    if (!GetOverlappedResult(file_.get(), &o, &done, TRUE)) return InputReadResult::Failed;
+    // A read that completes with nothing is no report; left as data it would spin the reader.
+    if (!GetOverlappedResult(file_.get(), &o, &done, TRUE) || done == 0) {
+      return InputReadResult::Failed;
+    }
     received = done;
     return InputReadResult::Data;
   }
@@ -125,7 +139,7 @@ class Win32HidDevice : public HidDevice {
   UniqueKernelHandle readEvent_;
   UniqueKernelHandle ioEvent_;
   UniqueKernelHandle cancelEvent_;
-  Win32HidBackend::MessageFn message_;
+  HidBackend& backend_;
 };
 
 struct DeviceList {
@@ -156,7 +170,7 @@ std::vector<std::wstring> Win32HidBackend::listInterfaces() {
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
     if (!SetupDiGetDeviceInterfaceDetailW(list.info, &data, detail,
                                           static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
-      if (message_) message_(L"SetupDiGetDeviceInterfaceDetail failed.\n");
+      reportProblem(L"SetupDiGetDeviceInterfaceDetail failed.\n");
       break;
     }
     paths.emplace_back(detail->DevicePath);
@@ -179,7 +193,7 @@ std::unique_ptr<HidDevice> Win32HidBackend::open(const std::wstring& path, bool 
     }
   }
   if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Win32HidDevice>(file, message_);
+  return std::make_unique<Win32HidDevice>(file, *this);
 }
 
 }  // namespace k8

@@ -29,8 +29,12 @@ class ReplayedMouse : public k8::HidDevice {
   bool writeReport(const std::uint8_t* report, std::size_t length) override {
     return touch(report, length) && succeeds();
   }
-  bool getFeature(std::uint8_t* report, std::size_t length) override { return fill(report, length); }
-  bool readReport(std::uint8_t* report, std::size_t length) override { return fill(report, length); }
+  bool getFeature(std::uint8_t* report, std::size_t length) override {
+    return fill(report, length);
+  }
+  bool readReport(std::uint8_t* report, std::size_t length) override {
+    return fill(report, length);
+  }
   k8::InputReadResult readInput(std::uint8_t*, std::size_t, std::size_t& received) override {
     received = 0;
     return k8::InputReadResult::Failed;

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "device/hot_plug.h"
@@ -95,6 +98,46 @@ TEST(Discovery, InputCollectionAloneIsNoConnection) {
   DeviceLink link(backend);
   EXPECT_FALSE(link.discover());
   EXPECT_FALSE(link.inputOpen());
+}
+
+// The simulated mouse behind a backend that, halfway through the enumeration, has something to
+// report and runs whatever a message box's loop might run.
+class TroubledBackend : public HidBackend {
+ public:
+  explicit TroubledBackend(SimulatedMouse& mouse) : mouse_(mouse) {}
+  std::function<void()> duringEnumeration;
+
+  std::vector<std::wstring> listInterfaces() override {
+    reportProblem(L"SetupDiGetDeviceInterfaceDetail failed.\n");
+    if (duringEnumeration) duringEnumeration();
+    return mouse_.listInterfaces();
+  }
+  std::unique_ptr<HidDevice> open(const std::wstring& path, bool withAccess) override {
+    return mouse_.open(path, withAccess);
+  }
+
+ private:
+  SimulatedMouse& mouse_;
+};
+
+TEST(Discovery, ProblemsComeBackAfterwardsAndNoDiscoveryRunsInsideAnother) {
+  SimulatedMouse mouse;
+  TroubledBackend backend(mouse);
+  DeviceLink link(backend);
+  backend.reportProblem(L"stale");  // reported outside any discovery: not shown for it
+  int nested = 0;
+  backend.duringEnumeration = [&] { nested += link.discover() ? 100 : 1; };
+  ASSERT_TRUE(link.discover());
+  EXPECT_EQ(nested, 1);  // refused
+  EXPECT_EQ(link.takeProblems(),
+            std::vector<std::wstring>{L"SetupDiGetDeviceInterfaceDetail failed.\n"});
+  EXPECT_TRUE(link.takeProblems().empty());
+
+  // The reader is handed the very collection the link holds.
+  const auto input = link.waitForInput(0);
+  ASSERT_TRUE(input);
+  EXPECT_EQ(input->connection, 1u);
+  EXPECT_TRUE(link.inputOpen());
 }
 
 TEST(HotPlug, MatchesOnlyTheTwoSpellingsOfTheMouse) {
@@ -229,6 +272,66 @@ TEST(InputReaderThread, DeliversNoticesAcrossUnplugAndLatePlug) {
   EXPECT_EQ(got[1].value, 3);
   EXPECT_EQ(got[2].kind, NoticeKind::KeyMatrixSwitch);
   EXPECT_EQ(got[2].value, 4);
+}
+
+// An input collection whose every read fails at once (a wait that cannot wait, a vanished
+// device): the reader must sleep until the next connection rather than try again and again.
+class FailingInputBackend : public HidBackend {
+ public:
+  explicit FailingInputBackend(SimulatedMouse& mouse) : mouse_(mouse) {}
+  std::atomic<int> reads{0};
+
+  std::vector<std::wstring> listInterfaces() override { return mouse_.listInterfaces(); }
+  std::unique_ptr<HidDevice> open(const std::wstring& path, bool withAccess) override {
+    auto inner = mouse_.open(path, withAccess);
+    if (!inner) return nullptr;
+    return std::make_unique<Device>(std::move(inner), reads);
+  }
+
+ private:
+  struct Device : HidDevice {
+    Device(std::unique_ptr<HidDevice> d, std::atomic<int>& r) : inner(std::move(d)), reads(r) {}
+    HidAttributes attributes() override { return inner->attributes(); }
+    HidCaps caps() override { return inner->caps(); }
+    bool setFeature(const std::uint8_t* p, std::size_t n) override {
+      return inner->setFeature(p, n);
+    }
+    bool getFeature(std::uint8_t* p, std::size_t n) override { return inner->getFeature(p, n); }
+    bool writeReport(const std::uint8_t* p, std::size_t n) override {
+      return inner->writeReport(p, n);
+    }
+    bool readReport(std::uint8_t* p, std::size_t n) override { return inner->readReport(p, n); }
+    InputReadResult readInput(std::uint8_t*, std::size_t, std::size_t& received) override {
+      received = 0;
+      ++reads;
+      return InputReadResult::Failed;
+    }
+    void cancelInput() override {}
+    std::unique_ptr<HidDevice> inner;
+    std::atomic<int>& reads;
+  };
+  SimulatedMouse& mouse_;
+};
+
+TEST(InputReaderThread, AReaderWhoseReadsFailSleepsUntilTheNextConnection) {
+  SimulatedMouse mouse;
+  FailingInputBackend backend(mouse);
+  DeviceLink link(backend);
+  ASSERT_TRUE(link.discover());
+  InputReader reader(link, [](const InputNotice&) {});
+  reader.start();
+  const auto waitForReads = [&](int n) {
+    for (int i = 0; i < 200 && backend.reads < n; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  };
+  waitForReads(1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(backend.reads, 1);
+  ASSERT_TRUE(link.discover());
+  waitForReads(2);
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(backend.reads, 2);
 }
 
 TEST(InputReaderThread, StopsWhileWaitingAndWhileReading) {

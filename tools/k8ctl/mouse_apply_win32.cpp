@@ -16,11 +16,13 @@
 namespace k8ctl {
 
 int applyToMouse(const k8::MouseSettings& settings) {
-  k8::Win32HidBackend backend([](const std::wstring& text) {
-    std::fprintf(stderr, "k8ctl: %s\n", k8::toUtf8(text).c_str());
-  });
+  k8::Win32HidBackend backend;
   k8::DeviceLink link(backend);
-  if (!link.discover()) {
+  const bool found = link.discover();
+  for (const std::wstring& text : link.takeProblems()) {
+    std::fprintf(stderr, "k8ctl: %s\n", k8::toUtf8(text).c_str());
+  }
+  if (!found) {
     std::fprintf(stderr, "k8ctl: no mouse found\n");
     return kNoMouse;
   }

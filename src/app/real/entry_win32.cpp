@@ -5,7 +5,7 @@
 #include "device/hid_backend_win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  k8::Win32HidBackend backend([](const std::wstring& text) { k8::programMessageBox(text); });
+  k8::Win32HidBackend backend;
   k8::ProgramOptions options;
   options.backend = &backend;
   options.pause = k8::realPause;
