@@ -1,7 +1,5 @@
 // What the main window's common buttons do.
 #include <windows.h>
-// (commdlg.h needs windows.h first)
-#include <commdlg.h>
 
 #include <utility>
 
@@ -11,6 +9,7 @@
 #include "device/hot_plug.h"
 #include "device/transport.h"
 #include "dialogs/dialog_rules.h"
+#include "platform/colour_dialog_win32.h"
 #include "settings/apply.h"
 #include "settings/config_file.h"
 #include "skin/skins_dialog_win32.h"
@@ -76,15 +75,10 @@ void SkinnedPages::messageBox(std::wstring_view text, std::wstring_view caption)
 }
 
 std::optional<Colour> SkinnedPages::chooseColour() {
-  static COLORREF custom[16] = {};
-  CHOOSECOLORW choose{};
-  choose.lStructSize = sizeof(choose);
-  choose.hwndOwner = window_.hwnd();
-  choose.lpCustColors = custom;
   dialogRan_ = true;
-  if (!ChooseColorW(&choose)) return std::nullopt;
-  return Colour{GetRValue(choose.rgbResult), GetGValue(choose.rgbResult),
-                GetBValue(choose.rgbResult)};
+  const auto chosen = chooseColourDialog(window_.hwnd());
+  if (!chosen) return std::nullopt;
+  return Colour{GetRValue(*chosen), GetGValue(*chosen), GetBValue(*chosen)};
 }
 
 void SkinnedPages::exchangeSensorSettings() {

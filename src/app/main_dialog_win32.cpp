@@ -192,6 +192,18 @@ void CPexonDlg::loadBackBuffer() {
   backBuffer_.reset(background.release());
 }
 
+bool CPexonDlg::ensureBackBuffer() {
+  if (backBuffer_) return true;
+  loadBackBuffer();
+  if (!backBuffer_ && backBufferSize_.cx > 0 && backBufferSize_.cy > 0) {
+    // main.png has gone since the start: a plain buffer of the same size, the page's own
+    // background covers it.
+    const WindowDc screen(nullptr);
+    backBuffer_.reset(CreateCompatibleBitmap(screen.get(), backBufferSize_.cx, backBufferSize_.cy));
+  }
+  return static_cast<bool>(backBuffer_);
+}
+
 void CPexonDlg::createFonts() {
   const UiFonts fonts = systemUiFonts(language_);
   normalFont_.reset(createUiFont(fonts.normal));

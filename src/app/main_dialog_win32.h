@@ -73,6 +73,10 @@ class CPexonDlg {
   const std::wstring& skinName() const { return skinName_; }
   std::array<std::uint8_t, 3> textColor() const { return textColor_; }
   HBITMAP backBuffer() const { return backBuffer_.get(); }
+  // A hidden window keeps no back buffer; the next show makes one again (false when it could
+  // not: then nothing can be drawn).
+  void dropBackBuffer() { backBuffer_.reset(); }
+  bool ensureBackBuffer();
   SIZE backBufferSize() const { return backBufferSize_; }
   HFONT normalFont() const { return normalFont_.get(); }
   HFONT boldFont() const { return boldFont_.get(); }

@@ -86,14 +86,25 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
 
 void SkinnedPages::showBasicPage() { main_.showPage(Page::Basic); }
 
+void SkinnedPages::windowHidden() {
+  canvas_.setBitmap(nullptr);
+  canvas_.dropImages();
+  window_.dropBackBuffer();
+}
+
 void SkinnedPages::beforeShow() {
   // From here on the user shows the window; the start-up frame paints are over.
   startHidden_.disarm();
+  const bool hadBuffer = window_.backBuffer() != nullptr;
+  window_.ensureBackBuffer();
+  canvas_.setBitmap(window_.backBuffer());
   if (main_.currentPage() == Page::None) {
     showBasicPage();
   } else if (cancelPending_) {
     cancelPending_ = false;
     main_.redrawPage();
+  } else if (!hadBuffer) {
+    main_.repaint();
   }
 }
 

@@ -37,7 +37,9 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
 
   void showBasicPage() override;
   void beforeShow() override;
-  void windowHidden() override { canvas_.dropImages(); }
+  // A hidden window keeps neither its back buffer nor any decoded image; beforeShow draws the
+  // page again.
+  void windowHidden() override;
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   bool preTranslate(MSG& msg) override;
 

@@ -102,7 +102,8 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   for (int row = 1; row <= kRows; ++row) drawRow(row);
   drawBox(1);
   drawBox(2);
-  macros_.createChildren();
+  // Drawn again into a new back buffer, the page keeps the children it has.
+  if (!macros_.hasChildren()) macros_.createChildren();
 }
 
 void AdvancedSettingsPage::destroyChildren(Controls&) { macros_.destroyChildren(); }

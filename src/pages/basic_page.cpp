@@ -122,6 +122,8 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
     canvas.drawText(std::to_wstring(stage), {x - 4, 558, x + 20, 576}, FontKind::Normal,
                     TextAlign::Centre);
   }
+  lights_.draw(canvas);
+  // Drawn again into a new back buffer, the page keeps the children it has.
   if (!controls.exists(kSwatchFirstId)) {
     const int n = dpiScaleLength();
     const int left = n == 12 ? 514 : 494;
@@ -130,7 +132,7 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
                            {left, cellTop(level), 544, cellTop(level) + 16},
                            pageDpiText(sensorType_, level - 1), kStyleCentre | kStyleCentreImage);
     }
-    lights_.draw(canvas);
+    lights_.createChildren();
   }
   drawRateSegment(rateSegmentOf(model_.working().reportRate), true);
   for (int stage = 1; stage <= kDpiStageCount; ++stage) drawStage(stage);

@@ -88,6 +88,10 @@ void LightSettings::draw(Canvas& canvas) {
     canvas.drawText(*names[box - 1], {label.left - 110, label.top, label.left - 10, label.bottom},
                     FontKind::Normal, TextAlign::Right);
   }
+}
+
+void LightSettings::createChildren() {
+  const UiStrings& ui = model_.texts;
   for (int stage = 1; stage <= kDpiStageCount; ++stage)
     controls_.createLabel(kSwatchFirstId + stage - 1, swatchRect(stage), L"", kStyleCentre);
   const MouseSettings& s = model_.working();

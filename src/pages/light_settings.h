@@ -26,8 +26,10 @@ class LightSettings {
   LightSettings(PageModel& model, PageHost& host, Controls& controls)
       : model_(model), host_(host), controls_(controls) {}
 
-  // Texts and child windows, while the page creates its children.
+  // The titles, whenever the page is drawn.
   void draw(Canvas& canvas);
+  // The swatches and the three labels, while the page creates its children.
+  void createChildren();
   // Which box a click hit: 1 "Mode", 2 "Parameter", 3 "Effect".
   void boxClick(int box);
   void swatchClick(int stage);  // 1-4

@@ -29,6 +29,7 @@ class MacroEditor {
   void createChildren();
   // The page is left: children and the recording hook go.
   void destroyChildren();
+  bool hasChildren() const { return controls_.exists(kMacroListId); }
 
   void newMacro();
   void deleteMacro();

@@ -82,6 +82,15 @@ void MainWindow::redrawPage() {
   showPage(shown);
 }
 
+void MainWindow::repaint() {
+  PageContent* page = content(page_);
+  if (page == nullptr) return;
+  hover_.clear();
+  drawCommon();
+  page->draw(canvas_, controls_);
+  canvas_.present();
+}
+
 bool MainWindow::clickCommon(Point p) {
   // Neighbouring push buttons share a pixel column: only the first of them acts, so one click
   // never runs Apply twice or Apply and then Cancel.

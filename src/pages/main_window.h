@@ -75,6 +75,9 @@ class MainWindow {
   void showPage(Page page);
   // Draws the shown page afresh from the working copy (after Cancel or a skin change).
   void redrawPage();
+  // Draws the shown page again as it stands (into a new back buffer), keeping its child
+  // controls and what they hold.
+  void repaint();
   void mouseMove(Point p);
   void mouseHover(Point p);
   // A child control of the shown page notifies its parent.

@@ -1,5 +1,7 @@
 #include "platform/common_controls_win32.h"
 
+#include "platform/system_library_win32.h"
+
 namespace k8 {
 namespace {
 
@@ -10,21 +12,15 @@ struct CommonControls {
   decltype(&DefSubclassProc) defSubclass = nullptr;
 };
 
-template <typename Function>
-void bind(HMODULE module, const char* name, Function& target) {
-  target = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // Loaded once and kept for the life of the process.
 const CommonControls& library() {
   static const CommonControls controls = [] {
     CommonControls c;
-    const HMODULE module = LoadLibraryW(L"comctl32.dll");
-    if (module == nullptr) return c;
-    bind(module, "InitCommonControlsEx", c.init);
-    bind(module, "SetWindowSubclass", c.setSubclass);
-    bind(module, "RemoveWindowSubclass", c.removeSubclass);
-    bind(module, "DefSubclassProc", c.defSubclass);
+    constexpr const wchar_t* kLibrary = L"comctl32.dll";
+    c.init = systemFunction<decltype(c.init)>(kLibrary, "InitCommonControlsEx");
+    c.setSubclass = systemFunction<decltype(c.setSubclass)>(kLibrary, "SetWindowSubclass");
+    c.removeSubclass = systemFunction<decltype(c.removeSubclass)>(kLibrary, "RemoveWindowSubclass");
+    c.defSubclass = systemFunction<decltype(c.defSubclass)>(kLibrary, "DefSubclassProc");
     if (c.init) {
       INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
       c.init(&classes);

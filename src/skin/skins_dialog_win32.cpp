@@ -1,10 +1,8 @@
 #include "skin/skins_dialog_win32.h"
 
-// (commdlg.h needs windows.h first)
-#include <commdlg.h>
-
 #include "dialogs/dialog_rules.h"
 #include "i18n/dialog_texts.h"
+#include "platform/colour_dialog_win32.h"
 
 namespace k8 {
 namespace {
@@ -47,14 +45,9 @@ void CSkinsDialog::listChosen(int) {
 
 void CSkinsDialog::clickAfterFrame(Point p) {
   if (!kSwatch.contains(p)) return;
-  static COLORREF custom[16] = {};
-  CHOOSECOLORW choose{};
-  choose.lStructSize = sizeof(choose);
-  choose.hwndOwner = hwnd();
-  choose.lpCustColors = custom;
-  if (!ChooseColorW(&choose)) return;
-  colour_ =
-      RGB(GetRValue(choose.rgbResult), GetGValue(choose.rgbResult), GetBValue(choose.rgbResult));
+  const auto chosen = chooseColourDialog(hwnd());
+  if (!chosen) return;
+  colour_ = *chosen;
   if (swatch_ != nullptr) InvalidateRect(swatch_, nullptr, TRUE);
 }
 
