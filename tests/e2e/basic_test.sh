@@ -73,6 +73,16 @@ shot "$win" "$shots/Default-basic-changed.png"
 click_at "$win" 800 429                    # RGB Fixed On
 move_to "$win" 400 40
 sleep 0.3
+# Hidden, the window lets its drawing go; shown again, it looks as it did, changes and all.
+shot "$win" "$shots/before-hide.png"
+click_at "$win" 830 10
+wait_for "minimised" no_main_window
+win=$(open_window) || exit 1
+move_to "$win" 400 40
+sleep 0.5
+shot "$win" "$shots/after-show.png"
+check "shown again, the page looks as it did before it was hidden" \
+  test "$(compare -metric AE "$shots/before-hide.png" "$shots/after-show.png" null: 2>&1)" = 0
 
 before=$(wire_lines)
 click_at "$win" 600 633
