@@ -131,11 +131,9 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   const bool found = link_.discover();
   showDiscoveryProblems();
   if (!initialiseAfterDiscovery()) return TRUE;
-  if (link_.mousePresent()) {
-    pages_->showBasicPage();
-    // Drawn into the hidden window: its images are not needed until the user opens it.
-    pages_->windowHidden();
-  }
+  if (link_.mousePresent()) pages_->startUp();
+  // Hidden until the user opens it: nothing is drawn before then.
+  pages_->windowHidden();
   if (!found) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
   }

@@ -84,7 +84,7 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
   main_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
 }
 
-void SkinnedPages::showBasicPage() { main_.showPage(Page::Basic); }
+void SkinnedPages::startUp() { main_.prepare(Page::Basic); }
 
 void SkinnedPages::windowHidden() {
   canvas_.setBitmap(nullptr);
@@ -99,7 +99,7 @@ void SkinnedPages::beforeShow() {
   window_.ensureBackBuffer();
   canvas_.setBitmap(window_.backBuffer());
   if (main_.currentPage() == Page::None) {
-    showBasicPage();
+    main_.showPage(Page::Basic);
   } else if (cancelPending_) {
     cancelPending_ = false;
     main_.redrawPage();

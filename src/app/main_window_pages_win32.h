@@ -14,8 +14,10 @@ class CPexonDlg;
 class MainWindowPages {
  public:
   virtual ~MainWindowPages() = default;
-  // Start-up with the mouse present, after settings, texts, skin and fonts are loaded.
-  virtual void showBasicPage() {}
+  // Start-up with the mouse present, after settings, texts, skin and fonts are loaded: the Basic
+  // page's first visit (the exchange with the mouse, the first-run captions). It is drawn when
+  // the window is first shown.
+  virtual void startUp() {}
   // A click on the icon with the mouse present, just before the window is shown (rebuilds a
   // cancelled page, shows the Basic page the first time).
   virtual void beforeShow() {}

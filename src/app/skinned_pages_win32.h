@@ -35,7 +35,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
  public:
   explicit SkinnedPages(CPexonDlg& window);
 
-  void showBasicPage() override;
+  void startUp() override;
   void beforeShow() override;
   // A hidden window keeps neither its back buffer nor any decoded image; beforeShow draws the
   // page again.

@@ -82,6 +82,10 @@ void MainWindow::redrawPage() {
   showPage(shown);
 }
 
+void MainWindow::prepare(Page page) {
+  if (PageContent* c = content(page)) c->willShow();
+}
+
 void MainWindow::repaint() {
   PageContent* page = content(page_);
   if (page == nullptr) return;

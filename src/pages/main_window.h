@@ -75,6 +75,8 @@ class MainWindow {
   void showPage(Page page);
   // Draws the shown page afresh from the working copy (after Cancel or a skin change).
   void redrawPage();
+  // A page's first-visit work without drawing it (start-up, with the window hidden).
+  void prepare(Page page);
   // Draws the shown page again as it stands (into a new back buffer), keeping its child
   // controls and what they hold.
   void repaint();
