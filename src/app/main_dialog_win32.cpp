@@ -209,8 +209,10 @@ void CPexonDlg::createFonts() {
 }
 
 void CPexonDlg::showWindow() {
-  SetForegroundWindow(hwnd_);
+  // Shown first: brought forward while still hidden, the window could come up behind the one
+  // the user just clicked (the notification area's).
   ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
 }
 
 void CPexonDlg::hideWindow() { ShowWindow(hwnd_, SW_HIDE); }

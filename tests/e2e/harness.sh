@@ -312,6 +312,9 @@ str_key() {  # str_key KEY: its value in str.ini
 open_window() {  # the pointer then rests on the window, so the icon's tooltip goes away
   local id
   tray_click left
+  # Off the icon at once, as a user heads for the window: a tooltip shown meanwhile would bring
+  # Wine's tray window, which the program's window overlaps, back on top of it.
+  xdotool mousemove 400 400
   wait_for "main window" main_window || return 1
   id=$(main_window)
   move_to "$id" 400 40
