@@ -65,23 +65,60 @@ bool SkinCanvas::drawBackground(std::wstring_view name) {
 
 void SkinCanvas::keepAsBase() {
   baseIsImage_ = false;
+  patches_.clear();
   ownedBase_.reset(copyBitmap(bitmap_));
   base_ = ownedBase_.get();
+}
+
+void SkinCanvas::releaseBackground() {
+  if (!baseIsImage_) return;
+  base_ = nullptr;
+  baseIsImage_ = false;
+  if (const auto it = images_.find(background_); it != images_.end()) images_.erase(it);
+}
+
+void SkinCanvas::restoreBase(int x, int y, int width, int height) {
+  const SelectedObject target(target_.get(), bitmap_);
+  if (!target.ok()) return;
+  HBITMAP from = base_;
+  int fromX = x;
+  int fromY = y;
+  // A base kept elsewhere, or copied from the window, is used as it is; the decoded page
+  // background goes through its patches.
+  if (baseIsImage_ || base_ == nullptr) {
+    auto it = patches_.find({x, y, width, height});
+    if (it == patches_.end()) {
+      // The background was let go (after a page draw, or while the window was hidden): it is
+      // decoded again for the piece.
+      if (base_ == nullptr && !baseFromBackground()) return;
+      from = base_;
+      // Made while the back buffer is selected, so the patch has its colours.
+      UniqueBitmap patch(CreateCompatibleBitmap(target_.get(), width, height));
+      const MemoryDc cut(target_.get());
+      const SelectedObject into(cut.get(), patch.get());
+      const SelectedObject out(source_.get(), base_);
+      if (into.ok() && out.ok() &&
+          BitBlt(cut.get(), 0, 0, width, height, source_.get(), x, y, SRCCOPY)) {
+        it = patches_.emplace(std::array<int, 4>{x, y, width, height}, std::move(patch)).first;
+      }
+    }
+    if (it != patches_.end()) {
+      from = it->second.get();
+      fromX = 0;
+      fromY = 0;
+    }
+  }
+  if (from == nullptr) return;
+  const SelectedObject source(source_.get(), from);
+  if (source.ok())
+    BitBlt(target_.get(), x, y, width, height, source_.get(), fromX, fromY, SRCCOPY);
 }
 
 bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
   if (bitmap_ == nullptr) return false;
   const SkinImage* decoded = imageOrReport(name);
   if (decoded == nullptr) return false;
-  // The background was let go while the window was hidden: it is decoded again as the base.
-  if (base_ == nullptr) baseFromBackground();
-  if (base_ != nullptr) {
-    const SelectedObject target(target_.get(), bitmap_);
-    const SelectedObject base(source_.get(), base_);
-    if (target.ok() && base.ok())
-      BitBlt(target_.get(), x, y, decoded->width(), decoded->height(), source_.get(), x, y,
-             SRCCOPY);
-  }
+  restoreBase(x, y, decoded->width(), decoded->height());
   return blend(*decoded, x, y);
 }
 
@@ -125,6 +162,7 @@ void SkinCanvas::present() {
   if (bitmap_ == nullptr) return;
   const WindowDc window(window_);
   presentTo(window.get());
+  releaseBackground();
 }
 
 }  // namespace k8

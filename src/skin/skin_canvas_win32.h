@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,7 +27,7 @@ class SkinCanvas : public Canvas {
   // A base kept elsewhere (a sub-dialog's pristine background).
   void setBase(HBITMAP base) {
     ownedBase_.reset();
-    baseIsImage_ = false;
+    forgetImageBase();
     base_ = base;
   }
   // Lets every decoded image go (a hidden window keeps only its back buffer); they are decoded
@@ -50,6 +51,7 @@ class SkinCanvas : public Canvas {
 
   bool drawImage(std::wstring_view name, int x, int y) override;
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
+  // Also lets the decoded page background go: what later draws need of it is kept in patches.
   void present() override;
   void keepAsBase() override;
   // The decoded background itself is the base: no copy of the whole window is made.
@@ -72,6 +74,10 @@ class SkinCanvas : public Canvas {
   std::function<void()> onFailure_;
   // Each image is decoded once per skin (null: it could not be decoded; not tried again).
   std::map<std::wstring, std::unique_ptr<SkinImage>, std::less<>> images_;
+  // The pieces of the page background that drawImageOnBase restores ({x, y, width, height}),
+  // cut out of it while it was decoded. They stand in for the window-sized background once it
+  // is let go; a piece not yet cut decodes the background again.
+  std::map<std::array<int, 4>, UniqueBitmap> patches_;
 
   // Contexts kept for the canvas's life: making three of them for every image cost more than
   // the drawing. Bitmaps are selected into them only for the length of one call.
@@ -86,7 +92,12 @@ class SkinCanvas : public Canvas {
   void forgetImageBase() {
     if (baseIsImage_) base_ = nullptr;
     baseIsImage_ = false;
+    patches_.clear();
   }
+  // Lets the decoded page background go; its patches stay.
+  void releaseBackground();
+  // Restores a rectangle of the target from the base (or its patch).
+  void restoreBase(int x, int y, int width, int height);
   bool blend(const SkinImage& image, int x, int y);
 };
 
