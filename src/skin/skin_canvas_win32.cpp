@@ -110,8 +110,7 @@ void SkinCanvas::restoreBase(int x, int y, int width, int height) {
   }
   if (from == nullptr) return;
   const SelectedObject source(source_.get(), from);
-  if (source.ok())
-    BitBlt(target_.get(), x, y, width, height, source_.get(), fromX, fromY, SRCCOPY);
+  if (source.ok()) BitBlt(target_.get(), x, y, width, height, source_.get(), fromX, fromY, SRCCOPY);
 }
 
 bool SkinCanvas::drawImageOnBase(std::wstring_view name, int x, int y) {
