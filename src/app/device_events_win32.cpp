@@ -3,7 +3,7 @@
 #include "app/resource_ids.h"
 #include "device/device_broadcast_win32.h"
 #include "device/hot_plug.h"
-#include "settings/apply.h"
+#include "sync/apply.h"
 
 namespace k8 {
 
