@@ -182,21 +182,23 @@ TEST(SkinnedFrameHover, OkThenCancelSwapsTheirImages) {
   EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"});
   rig.frame.mouseHover(kInOk);
   EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-over.png 166,253", "text OK 166,253,271,274 centre", "present"}));
+            (Ops{"image /button-normal.png 270,253", "text Cancel 270,253,375,274 centre",
+                 "image /button-over.png 166,253", "text OK 166,253,271,274 centre", "present"}));
   rig.frame.mouseHover(kInCancel);
-  EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-over.png 270,253", "text Cancel 270,253,375,274 centre",
-                 "image /button-normal.png 166,253", "text OK 166,253,271,274 centre", "present"}));
-  EXPECT_TRUE(rig.frame.cancelOver());
-  EXPECT_FALSE(rig.frame.okOver());
+  EXPECT_EQ(
+      rig.canvas.take(),
+      (Ops{"image /button-normal.png 166,253", "text OK 166,253,271,274 centre",
+           "image /button-over.png 270,253", "text Cancel 270,253,375,274 centre", "present"}));
+  EXPECT_TRUE(rig.frame.isOver(Control::Cancel));
+  EXPECT_FALSE(rig.frame.isOver(Control::Ok));
 }
 
 TEST(SkinnedFrameHover, OkThenCloseKeepsBothUntilThePointerLeavesAllThree) {
   FrameRig rig;
   rig.frame.mouseHover(kInOk);
   rig.frame.mouseHover(kInClose);
-  EXPECT_TRUE(rig.frame.okOver());
-  EXPECT_TRUE(rig.frame.closeOver());
+  EXPECT_TRUE(rig.frame.isOver(Control::Ok));
+  EXPECT_TRUE(rig.frame.isOver(Control::Close));
   rig.canvas.take();
   rig.frame.mouseMove(kInCancel);
   EXPECT_TRUE(rig.canvas.ops.empty());
