@@ -11,7 +11,7 @@
 
 #include "device/commands.h"
 #include "device/simulated_mouse.h"
-#include "settings/apply.h"
+#include "sync/apply.h"
 #ifdef _WIN32
 #include "platform/pause_win32.h"
 #else

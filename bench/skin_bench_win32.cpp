@@ -10,7 +10,7 @@
 
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 #include "platform/handles_win32.h"
 #include "platform/profile.h"
 #include "skin/skin_canvas_win32.h"
@@ -19,7 +19,7 @@
 namespace k8 {
 namespace {
 
-class QuietHost : public MainWindowHost, public PageHost {
+class QuietHost : public PageControllerHost, public PageHost {
  public:
   bool mousePresent() const override { return true; }
   void applyAndCommit() override {}
@@ -80,21 +80,21 @@ int run(const std::wstring& folder, int rounds) {
   PageTexts texts;
   BasicSettingsPage basic(texts, model, host, canvas, controls);
   AdvancedPage advanced(texts);
-  MainWindow mainWindow(canvas, controls, host, basic, advanced);
+  PageController controller(canvas, controls, host, basic, advanced);
 
   for (const bool cached : {false, true}) {
     canvas.dropImages();
-    mainWindow.showPage(Page::Basic);  // warm-up: the images are decoded once here
+    controller.showPage(Page::Basic);  // warm-up: the images are decoded once here
     double start = now();
     for (int i = 0; i < rounds; ++i) {
       if (!cached) canvas.dropImages();
-      mainWindow.redrawPage();
+      controller.redrawPage();
     }
     const double pageMs = (now() - start) * 1000 / rounds;
     start = now();
     for (int i = 0; i < rounds * 4; ++i) {
       if (!cached) canvas.dropImages();
-      mainWindow.mouseHover(i % 2 == 0 ? Point{300, 205} : Point{300, 228});
+      controller.mouseHover(i % 2 == 0 ? Point{300, 205} : Point{300, 228});
     }
     const double hoverMs = (now() - start) * 1000 / (rounds * 4);
     std::printf("%-26s full Basic page draw %6.2f ms   hover repaint (box 1 <-> box 2) %5.2f ms\n",

@@ -17,7 +17,7 @@ set(K8_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all 
 
 # The config.bin target reaches the device protocol, the simulated mouse and Apply as well.
 file(GLOB_RECURSE K8_FUZZ_CONFIG_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/device/*.cpp
-     src/platform/*.cpp src/i18n/*.cpp src/macros/*.cpp)
+     src/sync/*.cpp src/platform/*.cpp src/i18n/*.cpp src/macros/*.cpp)
 list(FILTER K8_FUZZ_CONFIG_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 
 # The profile parser of k8ctl import, with the tables and the caption and str.ini code it uses.

@@ -48,7 +48,7 @@ int runProgram(HINSTANCE instance, const ProgramOptions& options) {
   CPexonApp app(instance);
   if (!app.initInstance()) return 0;
   const int code = app.run(options);
-  // The reader thread is never joined: end the process here, as the exit paths do.
+  // The window and its reader thread are gone; end the process here, as the exit paths do.
   ExitProcess(static_cast<UINT>(code));
 }
 

@@ -3,7 +3,7 @@
 #include "app/resource_ids.h"
 #include "device/device_broadcast_win32.h"
 #include "device/hot_plug.h"
-#include "settings/apply.h"
+#include "sync/apply.h"
 
 namespace k8 {
 
@@ -18,11 +18,14 @@ constexpr GUID kHidInterfaceClass = {
 bool CPexonDlg::startReader() {
   const HWND window = hwnd_;
   try {
-    reader_ = new InputReader(link_, [window](const InputNotice& notice) {
-      SendMessageW(window, WM_DEVICE_NOTICE, static_cast<WPARAM>(notice.kind), notice.value);
+    // The notice is handled on the UI thread as a sent message, but the reader does not wait
+    // for it: the UI thread can then join the reader without handling anything first.
+    reader_.emplace(link_, [window](const InputNotice& notice) {
+      SendNotifyMessageW(window, WM_DEVICE_NOTICE, static_cast<WPARAM>(notice.kind), notice.value);
     });
     reader_->start();
   } catch (const std::exception&) {
+    reader_.reset();
     return false;
   }
   return true;

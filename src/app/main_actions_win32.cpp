@@ -10,9 +10,9 @@
 #include "device/transport.h"
 #include "dialogs/dialog_rules.h"
 #include "platform/colour_dialog_win32.h"
-#include "settings/apply.h"
 #include "settings/config_file.h"
 #include "skin/skins_dialog_win32.h"
+#include "sync/program_persistence.h"
 
 namespace k8 {
 

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -135,7 +136,8 @@ class CPexonDlg {
   TrayIcon tray_;
   DeviceLink link_;
   DeviceState deviceState_;
-  InputReader* reader_ = nullptr;  // never destroyed: the process end takes the thread down
+  // After link_: it is interrupted and joined before the link goes.
+  std::optional<InputReader> reader_;
   UniqueDeviceNotification deviceNotification_;
   SettingsState settings_;
   DataPaths paths_;

@@ -75,16 +75,16 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
                     }),
       advanced_(texts_, model_, *this, canvas_, controls_, systemPointer_, recordIni_,
                 recorderHook_),
-      main_(canvas_, controls_, *this, basic_, advanced_) {
+      controller_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
   canvas_.setBitmap(window.backBuffer());
   canvas_.setFonts(window.normalFont(), window.boldFont());
   canvas_.setTextColour(RGB(colour[0], colour[1], colour[2]));
   controls_.setFont(window.normalFont());
-  main_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
+  controller_.setTexts({window.strings().ok, window.strings().apply, window.strings().cancel});
 }
 
-void SkinnedPages::startUp() { main_.prepare(Page::Basic); }
+void SkinnedPages::startUp() { controller_.prepare(Page::Basic); }
 
 void SkinnedPages::windowHidden() {
   canvas_.setBitmap(nullptr);
@@ -98,13 +98,13 @@ void SkinnedPages::beforeShow() {
   const bool hadBuffer = window_.backBuffer() != nullptr;
   window_.ensureBackBuffer();
   canvas_.setBitmap(window_.backBuffer());
-  if (main_.currentPage() == Page::None) {
-    main_.showPage(Page::Basic);
+  if (controller_.currentPage() == Page::None) {
+    controller_.showPage(Page::Basic);
   } else if (cancelPending_) {
     cancelPending_ = false;
-    main_.redrawPage();
+    controller_.redrawPage();
   } else if (!hadBuffer) {
-    main_.repaint();
+    controller_.repaint();
   }
 }
 
@@ -118,12 +118,12 @@ bool SkinnedPages::preTranslate(MSG& msg) {
   // Hot-tracking: an open drop-down list selects the item under the pointer.
   if (msg.message == WM_MOUSEMOVE && msg.hwnd != window_.hwnd() &&
       GetParent(msg.hwnd) == window_.hwnd()) {
-    main_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
+    controller_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
   }
   // While a macro records, typed keys reach the hook only, not the page's controls (nor does
   // Enter hide the window).
   if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
-      main_.currentPage() == Page::Advanced && advanced_.macros().recording()) {
+      controller_.currentPage() == Page::Advanced && advanced_.macros().recording()) {
     return true;
   }
   return false;
@@ -138,7 +138,7 @@ INT_PTR SkinnedPages::onRecorderKey(WPARAM wParam, LPARAM) {
 // pointer (hot-tracking selected it).
 INT_PTR SkinnedPages::onContextMenu(WPARAM wParam, LPARAM lParam) {
   const HWND from = reinterpret_cast<HWND>(wParam);
-  if (main_.currentPage() != Page::Advanced || from == nullptr ||
+  if (controller_.currentPage() != Page::Advanced || from == nullptr ||
       GetDlgCtrlID(from) != kSequenceListId)
     return FALSE;
   POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -155,7 +155,7 @@ INT_PTR SkinnedPages::onContextMenu(WPARAM wParam, LPARAM lParam) {
 
 INT_PTR SkinnedPages::onChildCommand(WPARAM wParam, LPARAM lParam) {
   if (lParam == 0) return FALSE;  // a menu or accelerator, not a control
-  main_.command(LOWORD(wParam), notifyOf(HIWORD(wParam)));
+  controller_.command(LOWORD(wParam), notifyOf(HIWORD(wParam)));
   return TRUE;
 }
 
@@ -178,24 +178,24 @@ INT_PTR SkinnedPages::onFramePaint(WPARAM, LPARAM) {
 }
 
 INT_PTR SkinnedPages::onLButtonDown(WPARAM, LPARAM lParam) {
-  main_.click(pointOf(lParam));
+  controller_.click(pointOf(lParam));
   return TRUE;
 }
 
 INT_PTR SkinnedPages::onMouseMove(WPARAM, LPARAM lParam) {
-  main_.mouseMove(pointOf(lParam));
+  controller_.mouseMove(pointOf(lParam));
   return TRUE;
 }
 
 INT_PTR SkinnedPages::onMouseHover(WPARAM, LPARAM lParam) {
-  main_.mouseHover(pointOf(lParam));
+  controller_.mouseHover(pointOf(lParam));
   return TRUE;
 }
 
 // A pointer that leaves the window straight from a control (Cancel lies on the bottom edge)
 // sends no move outside it: the leave notice puts the over images back to normal instead.
 INT_PTR SkinnedPages::onMouseLeave(WPARAM, LPARAM) {
-  main_.mouseMove({-1, -1});
+  controller_.mouseMove({-1, -1});
   return FALSE;  // the default handling follows
 }
 

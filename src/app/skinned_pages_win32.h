@@ -1,5 +1,5 @@
 #pragma once
-// The main window's painting, click dispatch and hover: the portable MainWindow rules over the
+// The main window's painting, click dispatch and hover: the portable PageController rules over the
 // window's back buffer (SkinCanvas) and child windows (ChildControls). Split by concern:
 //   main_paint_win32.cpp     messages: erase, paint, frame paint, mouse, control colours
 //   main_actions_win32.cpp   what the common buttons do: Apply, Cancel, skins, hide, close, drag
@@ -17,7 +17,7 @@
 #include "pages/advanced_page.h"
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 #include "pages/page_model.h"
 #include "pages/pages.h"
 #include "pages/system_pointer_win32.h"
@@ -31,7 +31,7 @@ namespace k8 {
 
 class CPexonDlg;
 
-class SkinnedPages final : public MainWindowPages, private MainWindowHost, private PageHost {
+class SkinnedPages final : public MainWindowPages, private PageControllerHost, private PageHost {
  public:
   explicit SkinnedPages(CPexonDlg& window);
 
@@ -44,7 +44,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
   bool preTranslate(MSG& msg) override;
 
   // For the page code and the benchmark.
-  MainWindow& mainWindow() { return main_; }
+  PageController& controller() { return controller_; }
   SkinCanvas& canvas() { return canvas_; }
 
  private:
@@ -95,7 +95,7 @@ class SkinnedPages final : public MainWindowPages, private MainWindowHost, priva
   Win32Profile recordIni_;
   RecorderHook recorderHook_;
   AdvancedSettingsPage advanced_;
-  MainWindow main_;
+  PageController controller_;
   BrushCache brushes_;
   StartHidden startHidden_;
   bool cancelPending_ = false;

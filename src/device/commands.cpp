@@ -101,7 +101,7 @@ void CommandSet::WriteColourBlocks() {
 
 void CommandSet::WriteDpiStages() {
   constexpr auto& c = command(cmd::kWriteDpiStages);
-  CommandBlock b = makeBlock(c.code, static_cast<std::uint8_t>(kDpiStages), c.length);
+  CommandBlock b = makeBlock(c.code, kDeviceDpiStages, c.length);
   std::array<std::uint8_t, kDataPieceSize> piece{};
   std::copy(state_.dpiStageTable.begin(), state_.dpiStageTable.end(), piece.begin());
   t_.blockTransfer(b, piece);
@@ -121,7 +121,7 @@ void CommandSet::WriteMacros() {
   constexpr auto& c = command(cmd::kWriteMacro);
   for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
     CommandBlock b = makeBlock(c.code, n, c.length);
-    MacroImage payload = state_.macroScratch[n - c.firstNumber];
+    MacroPayload payload = state_.macroScratch[n - c.firstNumber];
     t_.blockTransfer(b, payload);
     t_.pause(kRepeatedCommandPauseMs);
   }
@@ -131,7 +131,7 @@ void CommandSet::ReadMacros() {
   constexpr auto& c = command(cmd::kReadMacro);
   for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
     CommandBlock b = makeBlock(c.code, n);
-    MacroImage payload{};
+    MacroPayload payload{};
     // Replies naming a macro the scratch has no place for are dropped.
     if (t_.blockTransfer(b, payload) && b[1] >= c.firstNumber && b[1] < c.firstNumber + c.numbers) {
       state_.macroScratch[b[1] - c.firstNumber] = payload;

@@ -7,13 +7,16 @@
 
 #include "device/command_table.h"
 #include "device/transport.h"
-#include "settings/mouse_settings.h"
 
 namespace k8 {
 
 using KeyMatrix = std::array<std::uint8_t, 64>;
 using ColourBlock = std::array<std::uint8_t, 24>;
 using LightParameterSet = std::array<std::uint8_t, 3>;
+using MacroPayload = std::array<std::uint8_t, 128>;
+
+// The stages the mouse switches between; WriteDpiStages names their count in byte 1.
+inline constexpr std::uint8_t kDeviceDpiStages = 4;
 
 // Values read from or written to the mouse; kept per process, never saved. A read that failed
 // leaves them as they were: the zeros of a failed reply would otherwise go back to the mouse in
@@ -26,7 +29,7 @@ struct DeviceState {
   std::array<ColourBlock, 2> colourBlocks{};
   std::array<std::uint8_t, 8> dpiStageTable{};
   std::array<KeyMatrix, 4> keyMatrices{};
-  std::array<MacroImage, kMacroCount> macroScratch{};
+  std::array<MacroPayload, 12> macroScratch{};
   // The last Apply did not reach the mouse whole: the committed settings go again on the next
   // connection.
   bool settingsOwed = false;
@@ -34,9 +37,10 @@ struct DeviceState {
 
 static_assert(command(cmd::kWriteColourBlock).length == std::tuple_size_v<ColourBlock>);
 static_assert(command(cmd::kWriteKeyMatrix).length == std::tuple_size_v<KeyMatrix>);
-static_assert(command(cmd::kWriteMacro).length == kMacroImageSize);
-static_assert(command(cmd::kWriteMacro).numbers == kMacroCount);
-static_assert(command(cmd::kReadMacro).length == kMacroImageSize);
+static_assert(command(cmd::kWriteMacro).length == std::tuple_size_v<MacroPayload>);
+static_assert(command(cmd::kWriteMacro).numbers ==
+              std::tuple_size_v<decltype(DeviceState::macroScratch)>);
+static_assert(command(cmd::kReadMacro).length == std::tuple_size_v<MacroPayload>);
 static_assert(command(cmd::kWriteSensorSettings).length ==
               std::tuple_size_v<decltype(DeviceState::sensorSettings)>);
 static_assert(command(cmd::kWriteLightEffect).length ==

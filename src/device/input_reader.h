@@ -31,8 +31,8 @@ class InputReader {
   using NoticeFn = std::function<void(const InputNotice&)>;
 
   InputReader(DeviceLink& link, NoticeFn notice) : link_(link), notice_(std::move(notice)) {}
-  // Interrupts the link's reader side and joins. The program never destroys its reader: the
-  // process end takes it down, because the notice function may be waiting for the UI thread.
+  // Interrupts the link's reader side and joins. The notice function must not wait for the
+  // thread that destroys the reader, or the join never ends.
   ~InputReader();
   InputReader(const InputReader&) = delete;
   InputReader& operator=(const InputReader&) = delete;

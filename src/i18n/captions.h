@@ -11,16 +11,15 @@
 //                 CaptionStore captions(strIni, language); captions.load(); readSkinKeys(strIni)
 //   Basic page shown:  captions.applyFirstRunDefaults(settingsState.firstRunFlag)
 //   Apply:        applySettings(working, commands, ProgramPersistence(saveConfigBin, captions))
+//                 (sync/program_persistence.h)
 //   after Cancel: captions.load() and readSkinKeys(strIni) again
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "i18n/language.h"
 #include "platform/profile.h"
-#include "settings/apply.h"
 #include "settings/mouse_settings.h"
 
 namespace k8 {
@@ -72,23 +71,6 @@ class CaptionStore {
   Language language_;
   ButtonCaptions captions_;
   bool firstShowingSeen_ = false;
-};
-
-// Apply's persistence for the program: config.bin through `saveSettings`, then the captions.
-class ProgramPersistence final : public ApplyPersistence {
- public:
-  using SaveSettingsFn = std::function<void(const MouseSettings&)>;
-  ProgramPersistence(SaveSettingsFn saveSettings, CaptionStore& captions)
-      : saveSettings_(std::move(saveSettings)), captions_(captions) {}
-
-  void saveSettings(const MouseSettings& s) override {
-    if (saveSettings_) saveSettings_(s);
-  }
-  void saveCaptions() override { captions_.save(); }
-
- private:
-  SaveSettingsFn saveSettings_;
-  CaptionStore& captions_;
 };
 
 }  // namespace k8

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 
 namespace k8 {
 

@@ -37,55 +37,39 @@ void SkinnedFrame::setValue(int index, std::wstring text) {
   value_ = std::move(text);
 }
 
-void SkinnedFrame::drawPush(Rect rect, const std::wstring& caption, bool over) {
-  canvas_.drawImageOnBase(over ? img::kButtonOver : img::kButtonNormal, rect.left, rect.top);
-  canvas_.drawText(caption, rect, FontKind::Normal, TextAlign::Centre);
-}
-
-void SkinnedFrame::drawClose(bool over) {
-  canvas_.drawImageOnBase(over ? img::kCloseOver : img::kCloseNormal, kFrameClose.left,
-                          kFrameClose.top);
+std::vector<HoverItem> SkinnedFrame::hoverItems() const {
+  return {
+      {Control::Ok, 0, kFrameOk, img::kButtonNormal, img::kButtonOver, ok_,
+       HoverGroup::PushButtons},
+      {Control::Cancel, 0, kFrameCancel, img::kButtonNormal, img::kButtonOver, cancel_,
+       HoverGroup::PushButtons},
+      {Control::Close, 0, kFrameClose, img::kCloseNormal, img::kCloseOver, {}},
+  };
 }
 
 void SkinnedFrame::paintButtons() {
-  canvas_.drawImageOnBase(img::kButtonNormal, kFrameOk.left, kFrameOk.top);
-  canvas_.drawImageOnBase(img::kButtonNormal, kFrameCancel.left, kFrameCancel.top);
-  canvas_.drawText(ok_, kFrameOk, FontKind::Normal, TextAlign::Centre);
-  canvas_.drawText(cancel_, kFrameCancel, FontKind::Normal, TextAlign::Centre);
-  drawClose(false);
+  for (const HoverItem& item : hoverItems()) drawHoverItem(canvas_, item, false);
+  hover_.clear();
 }
 
 void SkinnedFrame::mouseMove(Point p) {
-  if (kFrameOk.contains(p) || kFrameCancel.contains(p) || kFrameClose.contains(p)) {
-    host_.trackHover();
-    return;
+  const auto items = hoverItems();
+  for (const HoverItem& item : items) {
+    if (item.rect.contains(p)) {
+      host_.trackHover();
+      return;
+    }
   }
-  if (!okOver_ && !cancelOver_ && !closeOver_) return;
-  if (okOver_) drawPush(kFrameOk, ok_, false);
-  if (cancelOver_) drawPush(kFrameCancel, cancel_, false);
-  if (closeOver_) drawClose(false);
-  okOver_ = cancelOver_ = closeOver_ = false;
-  canvas_.present();
+  if (hover_.leaveAll(canvas_, items)) canvas_.present();
 }
 
 void SkinnedFrame::mouseHover(Point p) {
-  if (kFrameClose.contains(p)) {
-    drawClose(true);
-    closeOver_ = true;
-  } else if (kFrameOk.contains(p)) {
-    drawPush(kFrameOk, ok_, true);
-    okOver_ = true;
-    if (cancelOver_) drawPush(kFrameCancel, cancel_, false);
-    cancelOver_ = false;
-  } else if (kFrameCancel.contains(p)) {
-    drawPush(kFrameCancel, cancel_, true);
-    cancelOver_ = true;
-    if (okOver_) drawPush(kFrameOk, ok_, false);
-    okOver_ = false;
-  } else {
+  const auto items = hoverItems();
+  for (const HoverItem& item : items) {
+    if (!item.rect.contains(p)) continue;
+    if (hover_.hover(canvas_, item, items)) canvas_.present();
     return;
   }
-  canvas_.present();
 }
 
 void SkinnedFrame::click(Point p) {

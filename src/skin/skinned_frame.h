@@ -1,13 +1,15 @@
 #pragma once
 // The rules every skinned sub-dialog shares: its fixed button and drop-down areas, hover images of
-// OK/Cancel/close, the clicks that end it, and the drop-down field with its list. Drawing goes
-// through Canvas and the window through FrameHost, so the rules are tested without a window.
+// OK/Cancel/close (by the pages' hover rules), the clicks that end it, and the drop-down field with
+// its list. Drawing goes through Canvas and the window through FrameHost, so the rules are tested
+// without a window.
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "pages/canvas.h"
+#include "pages/hover.h"
 
 namespace k8 {
 
@@ -48,7 +50,8 @@ class SkinnedFrame {
   void setItemSource(std::function<std::vector<std::wstring>()> source);
   void setWheelScrolls(bool on) { wheelScrolls_ = on; }
 
-  // OK, Cancel (with captions) and close in their normal images; the caller presents.
+  // OK, Cancel (with captions) and close in their normal images, none of them over any more; the
+  // caller presents.
   void paintButtons();
   void mouseMove(Point p);
   void mouseHover(Point p);
@@ -61,13 +64,12 @@ class SkinnedFrame {
   const std::wstring& valueText() const { return value_; }
   void setValue(int index, std::wstring text);
   bool listOpen() const { return listOpen_; }
-  bool okOver() const { return okOver_; }
-  bool cancelOver() const { return cancelOver_; }
-  bool closeOver() const { return closeOver_; }
+  // Control::Ok, Control::Cancel or Control::Close shows its over image.
+  bool isOver(Control control) const { return hover_.isOver(control); }
 
  private:
-  void drawPush(Rect rect, const std::wstring& caption, bool over);
-  void drawClose(bool over);
+  // OK and Cancel are one group, as the main window's push buttons are.
+  std::vector<HoverItem> hoverItems() const;
   void closeList();
 
   Canvas& canvas_;
@@ -83,9 +85,7 @@ class SkinnedFrame {
   int selected_ = 0;
   std::wstring value_;
   bool listOpen_ = false;
-  bool okOver_ = false;
-  bool cancelOver_ = false;
-  bool closeOver_ = false;
+  HoverState hover_;
 };
 
 }  // namespace k8

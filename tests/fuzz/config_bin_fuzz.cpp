@@ -6,9 +6,9 @@
 
 #include "device/commands.h"
 #include "device/simulated_mouse.h"
-#include "settings/apply.h"
 #include "settings/key_codes.h"
 #include "settings/key_tables.h"
+#include "sync/apply.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

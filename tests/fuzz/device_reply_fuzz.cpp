@@ -9,9 +9,9 @@
 #include "device/hid_backend.h"
 #include "device/transport.h"
 #include "i18n/notice.h"
-#include "settings/apply.h"
 #include "settings/key_tables.h"
 #include "settings/mouse_settings.h"
+#include "sync/apply.h"
 
 namespace {
 

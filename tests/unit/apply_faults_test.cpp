@@ -9,8 +9,8 @@
 #include "device/hot_plug.h"
 #include "device/simulated_mouse.h"
 #include "platform/fine_timer.h"
-#include "settings/apply.h"
 #include "settings/key_codes.h"
+#include "sync/apply.h"
 
 using namespace k8;
 

@@ -1,6 +1,6 @@
 // Apply against the simulated mouse: the exact order of commands and pauses, the values that
 // reach the firmware, and a mouse pulled out half-way.
-#include "settings/apply.h"
+#include "sync/apply.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "device/commands.h"
 #include "device/simulated_mouse.h"
+#include "settings/dpi_light_codes.h"
 #include "settings/key_codes.h"
 
 using namespace k8;

@@ -93,7 +93,7 @@ struct BasicRig {
   PageModel model{settings, captions, device, ui};
   BasicSettingsPage basic{texts, model, pageHost, canvas, controls};
   RecordingAdvanced advanced{texts};
-  MainWindow window{canvas, controls, host, basic, advanced};
+  PageController controller{canvas, controls, host, basic, advanced};
 
   explicit BasicRig(std::uint8_t sensorType = 0, std::uint8_t firstRunFlag = 1) {
     resetKeyDefaults(settings.working);
@@ -106,21 +106,21 @@ struct BasicRig {
     captions.captions() = defaultCaptions(Language::English);
     pageHost.device = &device;
     pageHost.reportedSensor = sensorType;
-    window.showPage(Page::Basic);
+    controller.showPage(Page::Basic);
     canvas.take();
     host.take();
   }
   MouseSettings& s() { return settings.working; }
   const KeyModeBlock& block(int mode) { return settings.working.mode(mode); }
   std::wstring caption(int mode, int button) { return captions.captions().mode(mode)[button]; }
-  void clickBox(int box) { window.click({300, 199 + 23 * (box - 1) + 5}); }
+  void clickBox(int box) { controller.click({300, 199 + 23 * (box - 1) + 5}); }
   // The pointer rests on item i of button b's open list, then the user clicks it.
   void hoverItem(int listId, int item) {
-    window.listHover(listId, {10, item * FakeControls::kItemHeight + 3});
+    controller.listHover(listId, {10, item * FakeControls::kItemHeight + 3});
   }
   void pick(int listId, int item) {
     hoverItem(listId, item);
-    window.command(listId, Notify::SelChange);
+    controller.command(listId, Notify::SelChange);
   }
   void choose(int box, int function) {
     clickBox(box);

@@ -22,8 +22,8 @@ TEST(BasicPageFirstVisit, ExchangesOnceKeepsTheSensorAndSavesFirstRunCaptions) {
   EXPECT_EQ(rig.basic.sensorType(), 2);
   EXPECT_EQ(rig.strIni.readString(L"Setting-EN", L"Item123", 1024), L"Key Off");
   // Coming back from the Advanced page draws again but does not talk to the mouse again.
-  rig.window.showPage(Page::Advanced);
-  rig.window.showPage(Page::Basic);
+  rig.controller.showPage(Page::Advanced);
+  rig.controller.showPage(Page::Basic);
   EXPECT_EQ(rig.pageHost.exchanges, 1);
 }
 
@@ -34,43 +34,43 @@ TEST(BasicPageLayout, EightEntryScaleForKnownSensorsTwelveOtherwise) {
   EXPECT_EQ(eight.controls.rect(kScaleLabelFirstId).left, 494);
   EXPECT_FALSE(eight.controls.exists(kScaleLabelFirstId + 8));
   // A level 9 cell is no control with 8 levels: the click drags the window.
-  eight.window.click({560, 500 - 18 * 8 + 2});
+  eight.controller.click({560, 500 - 18 * 8 + 2});
   EXPECT_EQ(eight.host.take(), std::vector<std::string>{"drag 560,358"});
   EXPECT_EQ(eight.s().dpiLevel[0], 1);
 
   BasicRig unknown(9);
   EXPECT_EQ(unknown.controls.text(kScaleLabelFirstId + 11), L"4000");
   EXPECT_EQ(unknown.controls.rect(kScaleLabelFirstId).left, 514);
-  unknown.window.click({560, 500 - 18 * 11 + 2});
+  unknown.controller.click({560, 500 - 18 * 11 + 2});
   EXPECT_EQ(unknown.s().dpiLevel[0], 11);
 }
 
 TEST(BasicPageLayout, UnknownReportRateShowsAs1000AndClickingTheLitSegmentRedrawsNothing) {
   BasicRig rig;
   rig.s().reportRate = 0;
-  rig.window.redrawPage();
+  rig.controller.redrawPage();
   EXPECT_TRUE(drew(rig.canvas.take(), "image /slider-RP-light.png 758,204"));
-  rig.window.click({545, 206});  // 125 Hz
+  rig.controller.click({545, 206});  // 125 Hz
   EXPECT_EQ(rig.s().reportRate, 8);
   EXPECT_EQ(rig.canvas.take(),
             (std::vector<std::string>{"image /slider-RP-dark.png 758,204",
                                       "image /slider-RP-light.png 542,204", "present"}));
-  rig.window.click({545, 206});
+  rig.controller.click({545, 206});
   EXPECT_TRUE(rig.canvas.take().empty());
   EXPECT_EQ(rig.s().reportRate, 8);
 }
 
 TEST(BasicPageStages, TheOnlyEnabledStageStaysAndLevelsWorkOnDisabledStages) {
   BasicRig rig;
-  for (int stage : {1, 2, 3}) rig.window.click({554 + 27 * (stage - 1) + 3, 545});
+  for (int stage : {1, 2, 3}) rig.controller.click({554 + 27 * (stage - 1) + 3, 545});
   EXPECT_EQ(rig.s().dpiStageEnabled, (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
   rig.canvas.take();
-  rig.window.click({635 + 3, 545});  // stage 4, the only one left
+  rig.controller.click({635 + 3, 545});  // stage 4, the only one left
   EXPECT_EQ(rig.s().dpiStageEnabled[3], 1);
   EXPECT_TRUE(rig.canvas.take().empty());
 
   // Level 5 of disabled stage 2: cells 1-5 lit, level index 4, still disabled.
-  rig.window.click({581 + 3, 500 - 18 * 4 + 3});
+  rig.controller.click({581 + 3, 500 - 18 * 4 + 3});
   EXPECT_EQ(rig.s().dpiLevel[1], 4);
   EXPECT_EQ(rig.s().dpiStageEnabled[1], 0);
   const auto ops = rig.canvas.take();
@@ -78,7 +78,7 @@ TEST(BasicPageStages, TheOnlyEnabledStageStaysAndLevelsWorkOnDisabledStages) {
   EXPECT_TRUE(drew(ops, "image /slider-DPI-dark.png 581,410"));
 
   // Enabling a stage lights cells 1 .. level + 1.
-  rig.window.click({581 + 3, 545});
+  rig.controller.click({581 + 3, 545});
   EXPECT_EQ(rig.s().dpiStageEnabled[1], 1);
   EXPECT_EQ(std::count(rig.canvas.ops.begin(), rig.canvas.ops.end(),
                        std::string("image /PaneMakingTick.png 581,541")),
@@ -88,20 +88,20 @@ TEST(BasicPageStages, TheOnlyEnabledStageStaysAndLevelsWorkOnDisabledStages) {
 TEST(BasicPageModes, ModesSwitchCaptionsOnlyAndDefaultResetsBothModes) {
   BasicRig rig;
   rig.captions.captions().modeB[0] = L"B-one";
-  rig.window.click({400, 525});  // Mode B
+  rig.controller.click({400, 525});  // Mode B
   EXPECT_EQ(rig.s().editMode, 1);
   EXPECT_TRUE(drew(rig.canvas.take(), "text B-one 272,199,463,220 left"));
   const MouseSettings before = rig.s();
-  rig.window.click({270, 525});  // Mode A
+  rig.controller.click({270, 525});  // Mode A
   EXPECT_EQ(rig.s().editMode, 0);
   EXPECT_TRUE(std::equal(before.modeA.function.begin(), before.modeA.function.end(),
                          rig.s().modeA.function.begin()));
 
-  rig.window.click({400, 525});
+  rig.controller.click({400, 525});
   rig.s().modeA.function[4] = kKeyOff;
   rig.s().modeB.fireSpeed[4] = 9;
   rig.s().dpiActionB[5] = 3;
-  rig.window.click({350, 555});  // Default, in Mode B
+  rig.controller.click({350, 555});  // Default, in Mode B
   EXPECT_EQ(rig.s().modeA.function[4], kBackward);
   EXPECT_EQ(rig.s().dpiActionB[5], kDpiUp);
   EXPECT_EQ(rig.s().modeB.fireSpeed[4], 9) << "parameters are left as they are";
@@ -131,7 +131,7 @@ TEST(KeyChooser, OneListAtATimeAndASecondClickCloses) {
   EXPECT_FALSE(rig.controls.exists(kFunctionListFirstId + 4));
   // A click on the page away from the list closes it.
   rig.clickBox(4);
-  rig.window.click({700, 100});
+  rig.controller.click({700, 100});
   EXPECT_FALSE(rig.controls.exists(kFunctionListFirstId + 3));
   EXPECT_FALSE(rig.basic.chooser().isOpen(3));
 }
@@ -149,7 +149,7 @@ TEST(KeyChooser, ShiftLivesInBothModesAndOnlyOnce) {
   EXPECT_TRUE(rig.pageHost.boxes.empty());
   EXPECT_FALSE(rig.controls.exists(kFunctionListFirstId + 3));
 
-  rig.window.click({400, 525});  // Mode B: Key Off frees the button in both modes
+  rig.controller.click({400, 525});  // Mode B: Key Off frees the button in both modes
   rig.choose(3, kKeyOff);
   EXPECT_EQ(rig.block(0).function[2], kKeyOff);
   EXPECT_EQ(rig.block(1).function[2], kKeyOff);
@@ -158,7 +158,7 @@ TEST(KeyChooser, ShiftLivesInBothModesAndOnlyOnce) {
 
 TEST(KeyChooser, DpiListFollowsTheHoverAndItsChoiceLandsInTheShownModeOnly) {
   BasicRig rig;
-  rig.window.click({400, 525});  // Mode B
+  rig.controller.click({400, 525});  // Mode B
   rig.clickBox(4);
   const int list = kFunctionListFirstId + 3;
   rig.hoverItem(list, kDpiSwitchItem);
@@ -221,7 +221,7 @@ TEST(KeyChooser, DialogResultsGoToTheShownModeAndACancelChangesNothing) {
 
 TEST(LightSettings, EachModeKeepsItsOwnParameterAndOption) {
   BasicRig rig;
-  const auto box = [&](int i) { rig.window.click({800, 330 + 30 * (i - 1) + 5}); };
+  const auto box = [&](int i) { rig.controller.click({800, 330 + 30 * (i - 1) + 5}); };
   box(1);
   rig.pick(kLightModeListId, 1);  // Respiration
   box(2);
@@ -258,37 +258,37 @@ TEST(LightSettings, EachModeKeepsItsOwnParameterAndOption) {
 TEST(LightSettings, AModeChosenOnAnOffRecordShowsItsLabelsAtOnce) {
   BasicRig rig;
   rig.s().ledMode = 0;
-  rig.window.redrawPage();
+  rig.controller.redrawPage();
   EXPECT_EQ(rig.controls.text(kLightModeLabelId), L"Off");
   EXPECT_FALSE(rig.controls.exists(kLightParameterLabelId));
-  rig.window.click({800, 365});  // Parameter: the times, and a choice stores nothing
+  rig.controller.click({800, 365});  // Parameter: the times, and a choice stores nothing
   rig.pick(kLightParameterListId, 4);
   EXPECT_EQ(rig.s().ledSwitchTime, 0);
-  rig.window.click({800, 335});
+  rig.controller.click({800, 335});
   rig.pick(kLightModeListId, 0);
   EXPECT_EQ(rig.controls.text(kLightParameterLabelId), L"5%");
   EXPECT_EQ(rig.controls.text(kLightOptionLabelId), L"RGB Effect");
   // A click elsewhere closes an open list and clears its flag.
-  rig.window.click({800, 335});
-  rig.window.click({100, 300});
+  rig.controller.click({800, 335});
+  rig.controller.click({100, 300});
   EXPECT_FALSE(rig.controls.exists(kLightModeListId));
   EXPECT_FALSE(rig.basic.lights().isOpen(1));
 }
 
 TEST(LightSettings, SwatchesOnlyForEnabledStagesAndCancelKeepsTheColour) {
   BasicRig rig;
-  rig.window.click({581 + 3, 545});  // stage 2 off
+  rig.controller.click({581 + 3, 545});  // stage 2 off
   rig.pageHost.colour = Colour{255, 0, 0};
-  rig.window.click({581 + 3, 527});
+  rig.controller.click({581 + 3, 527});
   EXPECT_EQ(rig.pageHost.colourDialogs, 0);
-  rig.window.click({554 + 3, 527});
+  rig.controller.click({554 + 3, 527});
   EXPECT_EQ(rig.pageHost.colourDialogs, 1);
   EXPECT_EQ(
       (std::array<std::uint8_t, 3>{rig.s().dpiColor[0], rig.s().dpiColor[1], rig.s().dpiColor[2]}),
       (std::array<std::uint8_t, 3>{255, 0, 0}));
   EXPECT_EQ(rig.controls.children.at(kSwatchFirstId).invalidated, 1);
   rig.pageHost.colour.reset();
-  rig.window.click({554 + 3, 527});
+  rig.controller.click({554 + 3, 527});
   EXPECT_EQ(rig.s().dpiColor[0], 255);
 }
 
@@ -296,8 +296,8 @@ TEST(BasicPageChildren, LeavingThePageDestroysEveryChild) {
   BasicRig rig;
   rig.clickBox(4);
   rig.hoverItem(kFunctionListFirstId + 3, kDpiSwitchItem);
-  rig.window.click({800, 335});
-  rig.window.showPage(Page::Advanced);
+  rig.controller.click({800, 335});
+  rig.controller.showPage(Page::Advanced);
   EXPECT_TRUE(rig.controls.children.empty());
 }
 

@@ -10,6 +10,7 @@
 
 #include "i18n/str_ini.h"
 #include "platform/profile.h"
+#include "sync/program_persistence.h"
 
 namespace fs = std::filesystem;
 using namespace k8;

@@ -5,7 +5,7 @@
 namespace k8 {
 namespace {
 
-using testing::MainWindowRig;
+using testing::PageControllerRig;
 using testing::rectText;
 using Calls = std::vector<std::string>;
 
@@ -41,22 +41,22 @@ TEST(CommonRegions, EveryRowActsInsideAndNotOnItsExclusiveEdges) {
     const int left =
         row.control == Control::Apply || row.control == Control::Cancel ? r.left + 1 : r.left;
     for (Point p : {Point{left, r.top}, Point{r.right - 1, r.bottom - 1}}) {
-      MainWindowRig rig;
+      PageControllerRig rig;
       rig.show(Page::Basic);
-      rig.window.click(p);
+      rig.controller.click(p);
       if (row.control == Control::AdvancedTab) {
-        EXPECT_EQ(rig.window.currentPage(), Page::Advanced);
+        EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
       } else {
         EXPECT_EQ(rig.host.take(), withDragAt(row.calls, p)) << rectText(r);
-        EXPECT_EQ(rig.window.currentPage(), Page::Basic);
+        EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
       }
     }
     // Just outside the right and bottom edges nothing of this row happens (OK's right edge
     // column belongs to Apply, Apply's to Cancel).
     for (Point p : {Point{r.right, r.top}, Point{r.left, r.bottom}}) {
-      MainWindowRig rig;
+      PageControllerRig rig;
       rig.show(Page::Basic);
-      rig.window.click(p);
+      rig.controller.click(p);
       const Calls calls = rig.host.take();
       const auto next = hitTest(commonRegions(), p);
       if (next) {
@@ -69,43 +69,43 @@ TEST(CommonRegions, EveryRowActsInsideAndNotOnItsExclusiveEdges) {
 }
 
 TEST(CommonRegions, AClickOnASharedEdgeActsOnOneButtonOnly) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.click({666, 630});  // OK's last column is Apply's first
+  rig.controller.click({666, 630});  // OK's last column is Apply's first
   EXPECT_EQ(rig.host.take(), (Calls{"apply", "hide", "drag 666,630"}));
-  rig.window.click({770, 630});  // Apply's last column is Cancel's first
+  rig.controller.click({770, 630});  // Apply's last column is Cancel's first
   EXPECT_EQ(rig.host.take(), (Calls{"apply", "drag 770,630"}));
 }
 
 TEST(CommonRegions, OkAndApplyNeedTheMouse) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
   rig.host.present = false;
-  rig.window.click({600, 630});
-  rig.window.click({700, 630});
+  rig.controller.click({600, 630});
+  rig.controller.click({700, 630});
   EXPECT_EQ(rig.host.take(), (Calls{"drag 600,630", "drag 700,630"}));
 }
 
 TEST(CommonRegions, ConfirmedSkinsRedrawTheShownPageAndRaiseTheWindow) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Advanced);
-  rig.window.click({705, 10});
+  rig.controller.click({705, 10});
   EXPECT_TRUE(rig.canvas.take().empty()) << "a cancelled skins dialog draws nothing";
   rig.host.take();
 
   rig.host.skinsConfirmed = true;
-  rig.window.click({705, 10});
+  rig.controller.click({705, 10});
   EXPECT_EQ(rig.host.take(), (Calls{"skins", "front", "drag 705,10"}));
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 2);
   EXPECT_EQ(rig.canvas.ops.front(), "image /AdvancedSet2.png 0,0");
-  EXPECT_EQ(rig.window.currentPage(), Page::Advanced);
+  EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
 }
 
 TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.click({20, 60});
+  rig.controller.click({20, 60});
   EXPECT_TRUE(rig.canvas.ops.empty());
   EXPECT_TRUE(rig.host.calls.empty());
   EXPECT_EQ(rig.basic.drawn, 1);
@@ -113,24 +113,24 @@ TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
 }
 
 TEST(PageSwitching, TabsSwapPagesAndDestroyTheOldPagesChildren) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.click({60, 54});
-  EXPECT_EQ(rig.window.currentPage(), Page::Advanced);
+  rig.controller.click({60, 54});
+  EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 1);
-  rig.window.click({53, 93});
-  EXPECT_EQ(rig.window.currentPage(), Page::Basic);
+  rig.controller.click({53, 93});
+  EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
 }
 
 TEST(PageSwitching, NoPageYetDragsOnEveryUnclaimedClick) {
-  MainWindowRig rig;
-  rig.window.click({300, 300});
-  rig.window.click({600, 630});  // OK falls through to the drag as well
+  PageControllerRig rig;
+  rig.controller.click({300, 300});
+  rig.controller.click({600, 630});  // OK falls through to the drag as well
   EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", "drag 600,630"}));
-  EXPECT_EQ(rig.window.lastClick().x, 600);
+  EXPECT_EQ(rig.controller.lastClick().x, 600);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 
@@ -141,9 +141,9 @@ TEST(BasicPageRegions, EveryControlResolvesInTableOrder) {
     // Left edges shared with the previous control are checked in the spot checks.
     for (Point p :
          {Point{r.rect.left + 1, r.rect.top}, Point{r.rect.right - 1, r.rect.bottom - 1}}) {
-      MainWindowRig rig;
+      PageControllerRig rig;
       rig.show(Page::Basic);
-      rig.window.click(p);
+      rig.controller.click(p);
       ASSERT_EQ(rig.basic.clicks.size(), 1u) << rectText(r.rect);
       const Region& got = rig.basic.clicks[0];
       EXPECT_EQ(got.control, r.control);
@@ -183,11 +183,11 @@ TEST(BasicPageRegions, SpotChecksAgainstTheLayout) {
 }
 
 TEST(BasicPageRegions, UnclaimedClicksDrag) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
   rig.basic.scale = 8;
-  rig.window.click({300, 220});
-  rig.window.click({560, 500 - 18 * 9});  // level 10 of stage 1 on an 8-step scale
+  rig.controller.click({300, 220});
+  rig.controller.click({560, 500 - 18 * 9});  // level 10 of stage 1 on an 8-step scale
   EXPECT_EQ(rig.host.take(), (Calls{"drag 300,220", "drag 560,338"}));
   EXPECT_TRUE(rig.basic.clicks.empty());
 }
@@ -199,9 +199,9 @@ TEST(AdvancedPageRegions, EveryControlResolvesInTableOrder) {
     // Left edges shared with the previous control are checked in the spot checks.
     for (Point p :
          {Point{r.rect.left + 1, r.rect.top}, Point{r.rect.right - 1, r.rect.bottom - 1}}) {
-      MainWindowRig rig;
+      PageControllerRig rig;
       rig.show(Page::Advanced);
-      rig.window.click(p);
+      rig.controller.click(p);
       ASSERT_EQ(rig.advanced.clicks.size(), 1u) << rectText(r.rect);
       EXPECT_EQ(rig.advanced.clicks[0].control, r.control);
       EXPECT_EQ(rig.advanced.clicks[0].index, r.index);

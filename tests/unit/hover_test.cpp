@@ -6,69 +6,69 @@
 namespace k8 {
 namespace {
 
-using testing::MainWindowRig;
+using testing::PageControllerRig;
 using testing::RecordingCanvas;
 using Ops = std::vector<std::string>;
 
-TEST(MainWindowHover, MovingOntoATrackedControlOnlyAsksForAHoverNotice) {
-  MainWindowRig rig;
+TEST(PageControllerHover, MovingOntoATrackedControlOnlyAsksForAHoverNotice) {
+  PageControllerRig rig;
   rig.show(Page::Basic);
   for (Point p : {Point{600, 630}, Point{705, 10}, Point{830, 10}, Point{855, 10}, Point{20, 60},
                   Point{70, 60}, Point{310, 550}, Point{300, 250}}) {
-    rig.window.mouseMove(p);
+    rig.controller.mouseMove(p);
     EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"}) << p.x << "," << p.y;
   }
-  rig.window.mouseMove({400, 400});
+  rig.controller.mouseMove({400, 400});
   EXPECT_TRUE(rig.host.calls.empty());
   EXPECT_TRUE(rig.canvas.ops.empty()) << "nothing flagged, nothing drawn";
 }
 
-TEST(MainWindowHover, PushButtonsShowOneOverImageAtATime) {
-  MainWindowRig rig;
+TEST(PageControllerHover, PushButtonsShowOneOverImageAtATime) {
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.mouseHover({600, 630});
+  rig.controller.mouseHover({600, 630});
   EXPECT_EQ(rig.canvas.take(),
             (Ops{"image /button-normal.png 666,623", "text Apply 666,623,771,644 centre",
                  "image /button-normal.png 770,623", "text Cancel 770,623,875,644 centre",
                  "image /button-over.png 562,623", "text OK 562,623,667,644 centre", "present"}));
   EXPECT_EQ(rig.canvas.onBase, 11) << "8 controls of the page draw, then 3 buttons of the hover";
-  rig.window.mouseHover({600, 630});
+  rig.controller.mouseHover({600, 630});
   EXPECT_TRUE(rig.canvas.ops.empty()) << "an over image already shown is not drawn again";
 
-  rig.window.mouseHover({800, 630});
+  rig.controller.mouseHover({800, 630});
   const Ops ops = rig.canvas.take();
   EXPECT_NE(std::find(ops.begin(), ops.end(), "image /button-normal.png 562,623"), ops.end());
   EXPECT_NE(std::find(ops.begin(), ops.end(), "image /button-over.png 770,623"), ops.end());
   EXPECT_EQ(ops.back(), "present");
-  EXPECT_TRUE(rig.window.isOver(Control::Cancel));
-  EXPECT_FALSE(rig.window.isOver(Control::Ok));
+  EXPECT_TRUE(rig.controller.isOver(Control::Cancel));
+  EXPECT_FALSE(rig.controller.isOver(Control::Ok));
 }
 
-TEST(MainWindowHover, UngroupedControlsStayOverUntilThePointerLeavesThemAll) {
-  MainWindowRig rig;
+TEST(PageControllerHover, UngroupedControlsStayOverUntilThePointerLeavesThemAll) {
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.mouseHover({600, 630});
-  rig.window.mouseHover({830, 10});
-  rig.window.mouseHover({20, 60});
-  EXPECT_TRUE(rig.window.isOver(Control::Ok));
-  EXPECT_TRUE(rig.window.isOver(Control::Minimise));
-  EXPECT_TRUE(rig.window.isOver(Control::BasicTab));
-  rig.window.mouseHover({70, 60});
-  EXPECT_FALSE(rig.window.isOver(Control::BasicTab)) << "the tabs are a group";
+  rig.controller.mouseHover({600, 630});
+  rig.controller.mouseHover({830, 10});
+  rig.controller.mouseHover({20, 60});
+  EXPECT_TRUE(rig.controller.isOver(Control::Ok));
+  EXPECT_TRUE(rig.controller.isOver(Control::Minimise));
+  EXPECT_TRUE(rig.controller.isOver(Control::BasicTab));
+  rig.controller.mouseHover({70, 60});
+  EXPECT_FALSE(rig.controller.isOver(Control::BasicTab)) << "the tabs are a group";
   rig.canvas.take();
 
-  rig.window.mouseMove({400, 400});
+  rig.controller.mouseMove({400, 400});
   const Ops ops = rig.canvas.take();
   EXPECT_EQ(ops, (Ops{"image /button-normal.png 562,623", "text OK 562,623,667,644 centre",
                       "image /button-min-normal.png 825,5",
                       "image /button-NextPage-normal.png 60,54", "present"}));
-  EXPECT_FALSE(rig.window.isOver(Control::Ok));
+  EXPECT_FALSE(rig.controller.isOver(Control::Ok));
 }
 
-TEST(MainWindowHover, FunctionBoxesAreAGroupWithNumberAndCaption) {
-  MainWindowRig rig;
+TEST(PageControllerHover, FunctionBoxesAreAGroupWithNumberAndCaption) {
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.mouseHover({300, 199 + 23 * 2});
+  rig.controller.mouseHover({300, 199 + 23 * 2});
   Ops ops = rig.canvas.take();
   EXPECT_EQ(std::count_if(ops.begin(), ops.end(),
                           [](const std::string& s) {
@@ -79,38 +79,38 @@ TEST(MainWindowHover, FunctionBoxesAreAGroupWithNumberAndCaption) {
                  "text cap3 272,245,463,266 left", "present"};
   EXPECT_TRUE(std::equal(box3.begin(), box3.end(), ops.end() - 4));
   // Default is not part of the boxes' group.
-  rig.window.mouseHover({310, 550});
-  EXPECT_TRUE(rig.window.isOver(Control::FunctionBox, 3));
-  EXPECT_TRUE(rig.window.isOver(Control::KeyDefault));
+  rig.controller.mouseHover({310, 550});
+  EXPECT_TRUE(rig.controller.isOver(Control::FunctionBox, 3));
+  EXPECT_TRUE(rig.controller.isOver(Control::KeyDefault));
 }
 
-TEST(MainWindowHover, AdvancedPageMacroButtonsAreAGroup) {
-  MainWindowRig rig;
+TEST(PageControllerHover, AdvancedPageMacroButtonsAreAGroup) {
+  PageControllerRig rig;
   rig.show(Page::Advanced);
-  rig.window.mouseHover({520, 530});
-  rig.window.mouseHover({40, 590});
-  rig.window.mouseHover({800, 530});
-  EXPECT_FALSE(rig.window.isOver(Control::NewMacro));
-  EXPECT_TRUE(rig.window.isOver(Control::ConfirmMacro));
-  EXPECT_TRUE(rig.window.isOver(Control::SystemDefault));
-  rig.window.mouseHover({300, 250});  // a Basic page box is not tracked here
-  EXPECT_FALSE(rig.window.isOver(Control::FunctionBox, 3));
+  rig.controller.mouseHover({520, 530});
+  rig.controller.mouseHover({40, 590});
+  rig.controller.mouseHover({800, 530});
+  EXPECT_FALSE(rig.controller.isOver(Control::NewMacro));
+  EXPECT_TRUE(rig.controller.isOver(Control::ConfirmMacro));
+  EXPECT_TRUE(rig.controller.isOver(Control::SystemDefault));
+  rig.controller.mouseHover({300, 250});  // a Basic page box is not tracked here
+  EXPECT_FALSE(rig.controller.isOver(Control::FunctionBox, 3));
 }
 
-TEST(MainWindowHover, APageDrawClearsTheFlagsSoTheNextHoverDrawsAgain) {
-  MainWindowRig rig;
+TEST(PageControllerHover, APageDrawClearsTheFlagsSoTheNextHoverDrawsAgain) {
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.mouseHover({70, 60});
-  rig.window.click({70, 60});
-  EXPECT_FALSE(rig.window.isOver(Control::AdvancedTab));
+  rig.controller.mouseHover({70, 60});
+  rig.controller.click({70, 60});
+  EXPECT_FALSE(rig.controller.isOver(Control::AdvancedTab));
   rig.canvas.take();
-  rig.window.mouseHover({70, 60});
+  rig.controller.mouseHover({70, 60});
   EXPECT_EQ(rig.canvas.ops.back(), "present");
 }
 
 TEST(PageDrawing, ShowPageDrawsInOrderAndPresentsOnce) {
-  MainWindowRig rig;
-  rig.window.showPage(Page::Basic);
+  PageControllerRig rig;
+  rig.controller.showPage(Page::Basic);
   EXPECT_EQ(
       rig.canvas.take(),
       (Ops{"image /BasicSet2.png 0,0", "keep base", "image /button-min-normal.png 825,5",
@@ -120,21 +120,21 @@ TEST(PageDrawing, ShowPageDrawsInOrderAndPresentsOnce) {
            "image /button-normal.png 770,623", "text Cancel 770,623,875,644 centre",
            "image /button-PrePage-normal.png 14,54", "image /button-NextPage-normal.png 60,54",
            "image /basic-own.png 0,0", "present"}));
-  rig.window.showPage(Page::Basic);
+  rig.controller.showPage(Page::Basic);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 
 TEST(PageDrawing, RedrawPageRebuildsTheShownPage) {
-  MainWindowRig rig;
+  PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.window.setTexts({L"Tamam", L"Uygula", L"\u0130ptal"});
-  rig.window.redrawPage();
+  rig.controller.setTexts({L"Tamam", L"Uygula", L"\u0130ptal"});
+  rig.controller.redrawPage();
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
   const Ops ops = rig.canvas.take();
   EXPECT_EQ(ops[6], "text Tamam 562,623,667,644 centre");
   EXPECT_EQ(ops[10], "text \xC4\xB0ptal 770,623,875,644 centre");
-  EXPECT_EQ(rig.window.currentPage(), Page::Basic);
+  EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
 }
 
 // The skinned sub-dialog frame.
@@ -182,21 +182,23 @@ TEST(SkinnedFrameHover, OkThenCancelSwapsTheirImages) {
   EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"});
   rig.frame.mouseHover(kInOk);
   EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-over.png 166,253", "text OK 166,253,271,274 centre", "present"}));
+            (Ops{"image /button-normal.png 270,253", "text Cancel 270,253,375,274 centre",
+                 "image /button-over.png 166,253", "text OK 166,253,271,274 centre", "present"}));
   rig.frame.mouseHover(kInCancel);
-  EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-over.png 270,253", "text Cancel 270,253,375,274 centre",
-                 "image /button-normal.png 166,253", "text OK 166,253,271,274 centre", "present"}));
-  EXPECT_TRUE(rig.frame.cancelOver());
-  EXPECT_FALSE(rig.frame.okOver());
+  EXPECT_EQ(
+      rig.canvas.take(),
+      (Ops{"image /button-normal.png 166,253", "text OK 166,253,271,274 centre",
+           "image /button-over.png 270,253", "text Cancel 270,253,375,274 centre", "present"}));
+  EXPECT_TRUE(rig.frame.isOver(Control::Cancel));
+  EXPECT_FALSE(rig.frame.isOver(Control::Ok));
 }
 
 TEST(SkinnedFrameHover, OkThenCloseKeepsBothUntilThePointerLeavesAllThree) {
   FrameRig rig;
   rig.frame.mouseHover(kInOk);
   rig.frame.mouseHover(kInClose);
-  EXPECT_TRUE(rig.frame.okOver());
-  EXPECT_TRUE(rig.frame.closeOver());
+  EXPECT_TRUE(rig.frame.isOver(Control::Ok));
+  EXPECT_TRUE(rig.frame.isOver(Control::Close));
   rig.canvas.take();
   rig.frame.mouseMove(kInCancel);
   EXPECT_TRUE(rig.canvas.ops.empty());

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fake_controls.h"
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 #include "pages/pages.h"
 #include "platform/text.h"
 
@@ -42,7 +42,7 @@ class RecordingCanvas : public Canvas {
   std::vector<std::string> take() { return std::exchange(ops, {}); }
 };
 
-class FakeHost : public MainWindowHost {
+class FakeHost : public PageControllerHost {
  public:
   std::vector<std::string> calls;
   bool present = true;
@@ -95,17 +95,17 @@ class RecordingAdvanced : public AdvancedPage {
   void destroyChildren(Controls&) override { ++destroyed; }
 };
 
-struct MainWindowRig {
+struct PageControllerRig {
   RecordingCanvas canvas;
   FakeControls controls;
   FakeHost host;
   PageTexts texts;
   RecordingBasic basic{texts};
   RecordingAdvanced advanced{texts};
-  MainWindow window{canvas, controls, host, basic, advanced};
+  PageController controller{canvas, controls, host, basic, advanced};
 
   void show(Page page) {
-    window.showPage(page);
+    controller.showPage(page);
     canvas.take();
     host.take();
   }

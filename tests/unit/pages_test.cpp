@@ -4,7 +4,7 @@
 
 #include "pages/control_colours.h"
 #include "pages/control_ids.h"
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 #include "skin/premultiply.h"
 #include "skin/skinned_frame.h"
 

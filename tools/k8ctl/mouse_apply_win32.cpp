@@ -11,7 +11,7 @@
 #include "platform/pause.h"
 #include "platform/pause_win32.h"
 #include "platform/text.h"
-#include "settings/apply.h"
+#include "sync/apply.h"
 
 namespace k8ctl {
 

@@ -12,10 +12,10 @@
 #include "mouse_apply.h"
 #include "platform/text.h"
 #include "record_json.h"
-#include "settings/apply.h"
 #include "settings/config_file.h"
 #include "settings/key_codes.h"
 #include "settings/key_tables.h"
+#include "sync/apply.h"
 
 namespace k8ctl {
 namespace {

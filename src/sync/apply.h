@@ -1,6 +1,7 @@
 #pragma once
-// Apply: make the mouse match the working copy, then save the record and the button texts. The
-// record's light and DPI encoders live here with it: device/ never reads the record.
+// Apply: make the mouse match the working copy, then save the record and the button texts. This
+// is where the record meets the mouse: settings/ encodes the record into bytes, device/ sends
+// bytes, and neither includes the other.
 
 #include <cstdint>
 #include <string>
@@ -10,17 +11,6 @@
 #include "settings/mouse_settings.h"
 
 namespace k8 {
-
-// Light effect and parameter set 0 as the record's light mode asks for them; bytes the mode
-// does not name keep what the mouse reported.
-void computeLight(const MouseSettings& s, std::array<std::uint8_t, 3>& effect,
-                  LightParameterSet& set0);
-
-// DPI code for a stage level under a sensor type. Unknown sensor types give 0; a level past the
-// end of the sensor's table (settings made with another sensor) gives the table's last code.
-std::uint8_t dpiCode(std::uint8_t sensorType, std::uint8_t level);
-// The 8-byte payload of WriteDpiStages for the four stages of the record.
-std::array<std::uint8_t, 8> buildDpiStageTable(const MouseSettings& s, std::uint8_t sensorType);
 
 // Every command and pause of an Apply, in order. Never stops on a failed transfer; true when
 // every transfer succeeded.

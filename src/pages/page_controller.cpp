@@ -1,14 +1,14 @@
-#include "pages/main_window.h"
+#include "pages/page_controller.h"
 
 #include "pages/skin_names.h"
 
 namespace k8 {
 
-MainWindow::MainWindow(Canvas& canvas, Controls& controls, MainWindowHost& host, PageContent& basic,
-                       PageContent& advanced)
+PageController::PageController(Canvas& canvas, Controls& controls, PageControllerHost& host,
+                               PageContent& basic, PageContent& advanced)
     : canvas_(canvas), controls_(controls), host_(host), basic_(basic), advanced_(advanced) {}
 
-PageContent* MainWindow::content(Page page) const {
+PageContent* PageController::content(Page page) const {
   switch (page) {
     case Page::Basic: return &basic_;
     case Page::Advanced: return &advanced_;
@@ -17,7 +17,7 @@ PageContent* MainWindow::content(Page page) const {
   return nullptr;
 }
 
-std::vector<HoverItem> MainWindow::hoverItems() const {
+std::vector<HoverItem> PageController::hoverItems() const {
   const auto at = [](Control c) { return regionOf(c); };
   std::vector<HoverItem> items{
       {Control::Ok, 0, at(Control::Ok), img::kButtonNormal, img::kButtonOver, texts_.ok,
@@ -51,7 +51,7 @@ std::vector<HoverItem> MainWindow::hoverItems() const {
   return items;
 }
 
-void MainWindow::drawCommon() {
+void PageController::drawCommon() {
   canvas_.drawBackground(content(page_)->background());
   const auto items = hoverItems();
   const auto draw = [&](Control c) {
@@ -63,7 +63,7 @@ void MainWindow::drawCommon() {
     draw(c);
 }
 
-void MainWindow::showPage(Page page) {
+void PageController::showPage(Page page) {
   if (page == page_ || page == Page::None) return;
   const Page previous = page_;
   page_ = page;
@@ -75,18 +75,18 @@ void MainWindow::showPage(Page page) {
   canvas_.present();
 }
 
-void MainWindow::redrawPage() {
+void PageController::redrawPage() {
   const Page shown = page_;
   if (PageContent* page = content(shown)) page->destroyChildren(controls_);
   page_ = Page::None;
   showPage(shown);
 }
 
-void MainWindow::prepare(Page page) {
+void PageController::prepare(Page page) {
   if (PageContent* c = content(page)) c->willShow();
 }
 
-void MainWindow::repaint() {
+void PageController::repaint() {
   PageContent* page = content(page_);
   if (page == nullptr) return;
   hover_.clear();
@@ -95,7 +95,7 @@ void MainWindow::repaint() {
   canvas_.present();
 }
 
-bool MainWindow::clickCommon(Point p) {
+bool PageController::clickCommon(Point p) {
   // Neighbouring push buttons share a pixel column: only the first of them acts, so one click
   // never runs Apply twice or Apply and then Cancel.
   const auto hit = hitTest(commonRegions(), p);
@@ -129,7 +129,7 @@ bool MainWindow::clickCommon(Point p) {
   return false;
 }
 
-void MainWindow::click(Point p) {
+void PageController::click(Point p) {
   lastClick_ = p;
   if (clickCommon(p)) return;
   PageContent* page = content(page_);
@@ -145,15 +145,15 @@ void MainWindow::click(Point p) {
   host_.startDrag(p);
 }
 
-void MainWindow::command(int id, Notify code) {
+void PageController::command(int id, Notify code) {
   if (PageContent* page = content(page_)) page->command(id, code);
 }
 
-void MainWindow::listHover(int id, Point p) {
+void PageController::listHover(int id, Point p) {
   if (PageContent* page = content(page_)) page->listHover(id, p);
 }
 
-void MainWindow::mouseMove(Point p) {
+void PageController::mouseMove(Point p) {
   for (const HoverItem& item : hoverItems()) {
     if (item.rect.contains(p)) {
       host_.trackHover();
@@ -163,7 +163,7 @@ void MainWindow::mouseMove(Point p) {
   if (hover_.leaveAll(canvas_, hoverItems())) canvas_.present();
 }
 
-void MainWindow::mouseHover(Point p) {
+void PageController::mouseHover(Point p) {
   const auto items = hoverItems();
   for (const HoverItem& item : items) {
     if (!item.rect.contains(p)) continue;

@@ -1,7 +1,8 @@
 #pragma once
-// The main window's input and drawing rules: click dispatch over the region tables, the page
-// model, show/redraw page, and hover. The window system is reached only through Canvas, Controls
-// and MainWindowHost, so all of it runs in native tests.
+// The pages' controller: which of the two pages is shown, the common controls around them (OK,
+// Apply, Cancel, skins, minimise, close, the tabs), click dispatch over the region tables and
+// hover. It owns no window: the window system is reached only through Canvas, Controls and
+// PageControllerHost, so all of it runs in native tests.
 
 #include <string>
 #include <vector>
@@ -13,9 +14,9 @@
 namespace k8 {
 
 // What a click on a common control makes the program do.
-class MainWindowHost {
+class PageControllerHost {
  public:
-  virtual ~MainWindowHost() = default;
+  virtual ~PageControllerHost() = default;
   virtual bool mousePresent() const = 0;
   // Apply sequence on the working copy, then working -> committed and the system pointer settings.
   virtual void applyAndCommit() = 0;
@@ -63,10 +64,12 @@ struct CommonTexts {
   std::wstring cancel = L"Cancel";
 };
 
-class MainWindow {
+// Switches between the Basic and Advanced pages and routes the window's input to the common
+// controls or to the shown page.
+class PageController {
  public:
-  MainWindow(Canvas& canvas, Controls& controls, MainWindowHost& host, PageContent& basic,
-             PageContent& advanced);
+  PageController(Canvas& canvas, Controls& controls, PageControllerHost& host, PageContent& basic,
+                 PageContent& advanced);
 
   void setTexts(CommonTexts texts) { texts_ = std::move(texts); }
 
@@ -100,7 +103,7 @@ class MainWindow {
 
   Canvas& canvas_;
   Controls& controls_;
-  MainWindowHost& host_;
+  PageControllerHost& host_;
   PageContent& basic_;
   PageContent& advanced_;
   CommonTexts texts_;
