@@ -60,6 +60,7 @@ refused "light" "settings.light.switchTime" < <(edit 's/"switchTime": 29/"switch
 refused "pointer" "settings.pointer.speed" < <(edit 's/"speed": 11,/"speed": 0,/')
 refused "shown mode" "settings.shownMode" < <(edit 's/"shownMode": "B"/"shownMode": "C"/')
 refused "unknown field" "settings.reportRate:" < <(edit 's/"reportRateHz": 500,/"reportRateHz": 500, "reportRate": 1,/')
+refused "number out of range" "not JSON" < <(edit 's/"reportRateHz": 500,/"reportRateHz": 1e999,/')
 refused "missing field" "settings.reportRateHz: missing" < <(edit '/"reportRateHz": 500,/d')
 refused "language" "skin.language" < <(edit 's/"language": "TUK"/"language": "FR"/')
 refused "colour" "skin.textColor" < <(edit 's/"textColor": "#FFA500"/"textColor": "#FFA5"/')

@@ -247,7 +247,9 @@ bool parseProfile(std::string_view json, Profile& p, std::string& error) {
 
     p.macros = macrosFromJson(f.take("macros"), "macros");
     f.done();
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {
+    // Malformed text, and also well-formed JSON the parser cannot hold (a number past the
+    // range of a double).
     error = std::string("not JSON: ") + e.what();
     return false;
   } catch (const FieldError& e) {
