@@ -41,6 +41,19 @@ bool HoverState::hover(Canvas& canvas, const HoverItem& item, const std::vector<
   return true;
 }
 
+bool HoverState::pointerMoved(Canvas& canvas, const std::vector<HoverItem>& all, Point p) {
+  if (std::ranges::any_of(all, [&](const HoverItem& item) { return item.rect.contains(p); }))
+    return true;
+  if (leaveAll(canvas, all)) canvas.present();
+  return false;
+}
+
+void HoverState::pointerRested(Canvas& canvas, const std::vector<HoverItem>& all, Point p) {
+  const auto item =
+      std::ranges::find_if(all, [&](const HoverItem& i) { return i.rect.contains(p); });
+  if (item != all.end() && hover(canvas, *item, all)) canvas.present();
+}
+
 bool HoverState::leaveAll(Canvas& canvas, const std::vector<HoverItem>& all) {
   if (flagged_.empty()) return false;
   for (const HoverItem& item : all)

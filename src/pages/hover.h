@@ -36,6 +36,11 @@ class HoverState {
   // The pointer left every tracked control: redraw each flagged item normal. Returns true when
   // anything was drawn.
   bool leaveAll(Canvas& canvas, const std::vector<HoverItem>& all);
+  // The pointer moved to `p`. Over an item: true, and the caller asks for a hover message.
+  // Elsewhere: every flagged item goes back to normal (presented), and false.
+  bool pointerMoved(Canvas& canvas, const std::vector<HoverItem>& all, Point p);
+  // The hover message at `p`: the item under it shows its over image (presented).
+  void pointerRested(Canvas& canvas, const std::vector<HoverItem>& all, Point p);
   // Everything was drawn normal by a full page draw.
   void clear() { flagged_.clear(); }
   bool isOver(Control control, int index = 0) const;

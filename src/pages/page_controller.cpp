@@ -154,22 +154,9 @@ void PageController::listHover(int id, Point p) {
 }
 
 void PageController::mouseMove(Point p) {
-  for (const HoverItem& item : hoverItems()) {
-    if (item.rect.contains(p)) {
-      host_.trackHover();
-      return;
-    }
-  }
-  if (hover_.leaveAll(canvas_, hoverItems())) canvas_.present();
+  if (hover_.pointerMoved(canvas_, hoverItems(), p)) host_.trackHover();
 }
 
-void PageController::mouseHover(Point p) {
-  const auto items = hoverItems();
-  for (const HoverItem& item : items) {
-    if (!item.rect.contains(p)) continue;
-    if (hover_.hover(canvas_, item, items)) canvas_.present();
-    return;
-  }
-}
+void PageController::mouseHover(Point p) { hover_.pointerRested(canvas_, hoverItems(), p); }
 
 }  // namespace k8

@@ -53,24 +53,10 @@ void SkinnedFrame::paintButtons() {
 }
 
 void SkinnedFrame::mouseMove(Point p) {
-  const auto items = hoverItems();
-  for (const HoverItem& item : items) {
-    if (item.rect.contains(p)) {
-      host_.trackHover();
-      return;
-    }
-  }
-  if (hover_.leaveAll(canvas_, items)) canvas_.present();
+  if (hover_.pointerMoved(canvas_, hoverItems(), p)) host_.trackHover();
 }
 
-void SkinnedFrame::mouseHover(Point p) {
-  const auto items = hoverItems();
-  for (const HoverItem& item : items) {
-    if (!item.rect.contains(p)) continue;
-    if (hover_.hover(canvas_, item, items)) canvas_.present();
-    return;
-  }
-}
+void SkinnedFrame::mouseHover(Point p) { hover_.pointerRested(canvas_, hoverItems(), p); }
 
 void SkinnedFrame::click(Point p) {
   if (host_.listExists() && !list_.contains(p) && !field_.contains(p)) closeList();
