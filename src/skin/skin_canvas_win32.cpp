@@ -1,5 +1,7 @@
 #include "skin/skin_canvas_win32.h"
 
+#include <algorithm>
+
 #include "platform/handles_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -154,7 +156,17 @@ void SkinCanvas::presentTo(HDC target) const {
   if (!select.ok()) return;
   RECT client{};
   GetClientRect(window_, &client);
-  BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  // The buffer is kept in the skin's own format (24 bits when main.png has no alpha), the
+  // screen has its own; the system converts through a scratch copy of what is blitted.
+  // Copied in bands, that copy stays small and is reused: one window-sized scratch copy
+  // would stay in the process's heap after it is freed.
+  constexpr int kBandBytes = 64 * 1024;
+  const int width = std::max<int>(client.right, 1);
+  const int band = std::max(1, kBandBytes / (width * 4));
+  for (int top = 0; top < client.bottom; top += band) {
+    const int rows = std::min<int>(band, client.bottom - top);
+    BitBlt(target, 0, top, client.right, rows, memory.get(), 0, top, SRCCOPY);
+  }
 }
 
 void SkinCanvas::present() {
