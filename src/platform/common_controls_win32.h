@@ -10,8 +10,8 @@
 
 namespace k8 {
 
-// Loads the library (the version the manifest asks for) and registers its window classes; true
-// when it is there. Call before creating a common control.
+// Loads the library (the system's own version: the manifest asks for none) and registers its
+// window classes; true when it is there. Call before creating a common control.
 bool ensureCommonControls();
 
 // As SetWindowSubclass, RemoveWindowSubclass and DefSubclassProc; they load the library first.
