@@ -1,5 +1,5 @@
 // The main window's messages for drawing and input: everything draws into the back buffer and
-// reaches the screen in one copy (present).
+// reaches the screen only through the canvas's present.
 #include <windowsx.h>
 
 #include "app/main_dialog_win32.h"
