@@ -18,9 +18,15 @@ const CommonControls& library() {
     CommonControls c;
     constexpr const wchar_t* kLibrary = L"comctl32.dll";
     c.init = systemFunction<decltype(c.init)>(kLibrary, "InitCommonControlsEx");
-    c.setSubclass = systemFunction<decltype(c.setSubclass)>(kLibrary, "SetWindowSubclass");
-    c.removeSubclass = systemFunction<decltype(c.removeSubclass)>(kLibrary, "RemoveWindowSubclass");
-    c.defSubclass = systemFunction<decltype(c.defSubclass)>(kLibrary, "DefSubclassProc");
+    // The subclass functions are exported by name since version 5.8 and by these ordinals
+    // before that; the system's own version (no manifest asks for 6) may be either.
+    const auto subclassFunction = [&]<typename F>(F& to, const char* name, WORD ordinal) {
+      to = systemFunction<F>(kLibrary, name);
+      if (to == nullptr) to = systemFunction<F>(kLibrary, MAKEINTRESOURCEA(ordinal));
+    };
+    subclassFunction(c.setSubclass, "SetWindowSubclass", 410);
+    subclassFunction(c.removeSubclass, "RemoveWindowSubclass", 412);
+    subclassFunction(c.defSubclass, "DefSubclassProc", 413);
     if (c.init) {
       INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
       c.init(&classes);
