@@ -223,7 +223,10 @@ INT_PTR CPexonDlg::onClose(WPARAM, LPARAM) {
 }
 
 INT_PTR CPexonDlg::onHideCommand(WPARAM, LPARAM) {
-  hideWindow();
+  // The sub-dialogs are control parents owned by this window, so the dialog manager hands Enter
+  // and Esc typed in one of them to this window as OK and Cancel. While one runs (this window
+  // is disabled), they must not hide the window from under it.
+  if (IsWindowEnabled(hwnd_)) hideWindow();
   return TRUE;
 }
 

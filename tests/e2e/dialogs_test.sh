@@ -7,6 +7,7 @@ source "$(dirname "$0")/harness.sh"
 e2e_begin "$@" || exit 1
 
 dialog_keys() { send_keys "$dlg" "$@" >/dev/null; sleep 0.3; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 dialog_cancel() { click_at "$win" 300 263; wait_for "dialog closed" no_dialog; }
 box_shot() { "$CONVERT" "$1" -crop "211x21+252+$((199 + 23 * $2))" +repage "$3"; }
 same_image() { [[ $("$CONVERT" "$1" "$2" -compose difference -composite -format '%[fx:maxima]' info:) == 0 ]]; }
@@ -86,6 +87,9 @@ if start_program EN; then
     click_at "$win" 90 127
     dialog_keys End BackSpace BackSpace BackSpace 4
     shot "$dlg" "$shots/fire-key.png"
+    dialog_keys Escape Return
+    check "Esc and Enter in the fire-key dialog leave it and the window open" \
+      eval 'dialog_open && viewable "$win"'
     dialog_ok || e2e_fail "OK did not close the fire-key dialog"
   fi
 
