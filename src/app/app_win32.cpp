@@ -14,7 +14,7 @@ class CPexonApp {
   explicit CPexonApp(HINSTANCE instance) : instance_(instance) {}
 
   bool initInstance() {
-    // The common controls are loaded where they are first needed (platform/common_controls).
+    // No common controls to initialise: the windows use the system's basic control classes.
     // The system dialog class under the program's own name.
     WNDCLASSW windowClass{};
     if (!GetClassInfoW(nullptr, MAKEINTRESOURCEW(0x8002), &windowClass)) return false;

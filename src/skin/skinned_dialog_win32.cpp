@@ -5,7 +5,6 @@
 
 #include "i18n/language.h"
 #include "i18n/ui_fonts_win32.h"
-#include "platform/common_controls_win32.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -297,14 +296,17 @@ void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   for (const std::wstring& item : items)
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  setWindowSubclass(list_, &SkinnedDialog::dropListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // Subclassed by hand: the list is the system's own class, and the common-controls library
+  // would be loaded for this alone.
+  SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinnedDialog::dropListProc)));
 }
 
 void SkinnedDialog::destroyList() {
   if (list_ == nullptr) return;
   HWND list = list_;
   list_ = nullptr;
-  removeWindowSubclass(list, &SkinnedDialog::dropListProc, 1);
   DestroyWindow(list);
 }
 
@@ -320,16 +322,18 @@ void SkinnedDialog::scrollList(bool down) {
 
 // The open list's highlight follows the pointer; its wheel goes to the dialog's rule (three
 // lines a notch) instead of the list's own.
-LRESULT CALLBACK SkinnedDialog::dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR, DWORD_PTR dialog) {
-  auto* self = reinterpret_cast<SkinnedDialog*>(dialog);
+LRESULT CALLBACK SkinnedDialog::dropListProc(HWND list, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  auto* self = reinterpret_cast<SkinnedDialog*>(GetWindowLongPtrW(list, GWLP_USERDATA));
   if (message == WM_MOUSEMOVE) {
     const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
     if (HIWORD(item) == 0) SendMessageW(list, LB_SETCURSEL, LOWORD(item), 0);
   } else if (message == WM_MOUSEWHEEL && self != nullptr && self->hwnd_ != nullptr) {
     return SendMessageW(self->hwnd_, WM_MOUSEWHEEL, wParam, lParam);
   }
-  return defSubclassProc(list, message, wParam, lParam);
+  return self != nullptr && self->listProc_ != nullptr
+             ? CallWindowProcW(self->listProc_, list, message, wParam, lParam)
+             : DefWindowProcW(list, message, wParam, lParam);
 }
 
 }  // namespace k8

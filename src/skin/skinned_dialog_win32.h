@@ -98,8 +98,7 @@ class SkinnedDialog : private FrameHost {
  private:
   static const MessageRow<SkinnedDialog> kMessageTable[];
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR dialog);
+  static LRESULT CALLBACK dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR onChildCommand(WPARAM, LPARAM);
 
   INT_PTR onInitDialog(WPARAM, LPARAM);
@@ -132,6 +131,7 @@ class SkinnedDialog : private FrameHost {
   HWND hwnd_ = nullptr;
   bool ending_ = false;
   HWND list_ = nullptr;
+  WNDPROC listProc_ = nullptr;  // the list class's own procedure, under the subclass
   HWND valueDisplay_ = nullptr;
   UniqueBitmap background_;  // as decoded; put back under every redrawn button
   UniqueBitmap surface_;
