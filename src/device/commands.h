@@ -14,6 +14,8 @@ using KeyMatrix = std::array<std::uint8_t, 64>;
 using ColourBlock = std::array<std::uint8_t, 24>;
 using LightParameterSet = std::array<std::uint8_t, 3>;
 using MacroPayload = std::array<std::uint8_t, 128>;
+// The macro slots of the mouse: one WriteMacro number each.
+using MacroPayloads = std::array<MacroPayload, command(cmd::kWriteMacro).numbers>;
 
 // The stages the mouse switches between; WriteDpiStages names their count in byte 1.
 inline constexpr std::uint8_t kDeviceDpiStages = 4;
@@ -29,7 +31,7 @@ struct DeviceState {
   std::array<ColourBlock, 2> colourBlocks{};
   std::array<std::uint8_t, 8> dpiStageTable{};
   std::array<KeyMatrix, 4> keyMatrices{};
-  std::array<MacroPayload, 12> macroScratch{};
+  MacroPayloads macroScratch{};
   // The last Apply did not reach the mouse whole: the committed settings go again on the next
   // connection.
   bool settingsOwed = false;
@@ -38,8 +40,6 @@ struct DeviceState {
 static_assert(command(cmd::kWriteColourBlock).length == std::tuple_size_v<ColourBlock>);
 static_assert(command(cmd::kWriteKeyMatrix).length == std::tuple_size_v<KeyMatrix>);
 static_assert(command(cmd::kWriteMacro).length == std::tuple_size_v<MacroPayload>);
-static_assert(command(cmd::kWriteMacro).numbers ==
-              std::tuple_size_v<decltype(DeviceState::macroScratch)>);
 static_assert(command(cmd::kReadMacro).length == std::tuple_size_v<MacroPayload>);
 static_assert(command(cmd::kWriteSensorSettings).length ==
               std::tuple_size_v<decltype(DeviceState::sensorSettings)>);

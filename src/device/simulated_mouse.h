@@ -28,7 +28,7 @@ struct FirmwareState {
   std::array<std::uint8_t, 8> dpiStageTable{0x01, 0x02, 0x03, 0x04, 0x80, 0x80, 0x80, 0x80};
   std::uint8_t reportRate = 0x04;
   std::array<KeyMatrix, 4> keyMatrices{};
-  std::array<MacroPayload, 12> macros{};
+  MacroPayloads macros{};
   int badChecksums = 0;  // command blocks ignored because their checksum was wrong
 
   static FirmwareState factory(std::uint8_t sensorType = 0);

@@ -68,11 +68,8 @@ void PageController::showPage(Page page) {
   const Page previous = page_;
   page_ = page;
   if (PageContent* old = content(previous)) old->destroyChildren(controls_);
-  hover_.clear();
   content(page_)->willShow();
-  drawCommon();
-  content(page_)->draw(canvas_, controls_);
-  canvas_.present();
+  repaint();
 }
 
 void PageController::redrawPage() {

@@ -19,7 +19,7 @@ std::optional<COLORREF> chooseColourDialog(HWND owner) {
   dialog.hwndOwner = owner;
   dialog.lpCustColors = custom;
   if (!choose(&dialog)) return std::nullopt;
-  return RGB(GetRValue(dialog.rgbResult), GetGValue(dialog.rgbResult), GetBValue(dialog.rgbResult));
+  return dialog.rgbResult;
 }
 
 }  // namespace k8

@@ -79,6 +79,23 @@ void SkinCanvas::releaseBackground() {
   if (const auto it = images_.find(background_); it != images_.end()) images_.erase(it);
 }
 
+HBITMAP SkinCanvas::patch(int x, int y, int width, int height) {
+  const std::array<int, 4> key{x, y, width, height};
+  if (const auto it = patches_.find(key); it != patches_.end()) return it->second.get();
+  // The background was let go (after a page draw, or while the window was hidden): it is
+  // decoded again for the piece.
+  if (base_ == nullptr && !baseFromBackground()) return nullptr;
+  // Made while the back buffer is selected, so the patch has its colours.
+  UniqueBitmap piece(CreateCompatibleBitmap(target_.get(), width, height));
+  const MemoryDc cut(target_.get());
+  const SelectedObject into(cut.get(), piece.get());
+  const SelectedObject out(source_.get(), base_);
+  if (!into.ok() || !out.ok() ||
+      !BitBlt(cut.get(), 0, 0, width, height, source_.get(), x, y, SRCCOPY))
+    return nullptr;
+  return patches_.emplace(key, std::move(piece)).first->second.get();
+}
+
 void SkinCanvas::restoreBase(int x, int y, int width, int height) {
   const SelectedObject target(target_.get(), bitmap_);
   if (!target.ok()) return;
@@ -86,28 +103,14 @@ void SkinCanvas::restoreBase(int x, int y, int width, int height) {
   int fromX = x;
   int fromY = y;
   // A base kept elsewhere, or copied from the window, is used as it is; the decoded page
-  // background goes through its patches.
+  // background goes through its patches (or itself, when a patch could not be cut).
   if (baseIsImage_ || base_ == nullptr) {
-    auto it = patches_.find({x, y, width, height});
-    if (it == patches_.end()) {
-      // The background was let go (after a page draw, or while the window was hidden): it is
-      // decoded again for the piece.
-      if (base_ == nullptr && !baseFromBackground()) return;
-      from = base_;
-      // Made while the back buffer is selected, so the patch has its colours.
-      UniqueBitmap patch(CreateCompatibleBitmap(target_.get(), width, height));
-      const MemoryDc cut(target_.get());
-      const SelectedObject into(cut.get(), patch.get());
-      const SelectedObject out(source_.get(), base_);
-      if (into.ok() && out.ok() &&
-          BitBlt(cut.get(), 0, 0, width, height, source_.get(), x, y, SRCCOPY)) {
-        it = patches_.emplace(std::array<int, 4>{x, y, width, height}, std::move(patch)).first;
-      }
-    }
-    if (it != patches_.end()) {
-      from = it->second.get();
+    if (HBITMAP piece = patch(x, y, width, height)) {
+      from = piece;
       fromX = 0;
       fromY = 0;
+    } else {
+      from = base_;
     }
   }
   if (from == nullptr) return;

@@ -96,6 +96,9 @@ class SkinCanvas : public Canvas {
   }
   // Lets the decoded page background go; its patches stay.
   void releaseBackground();
+  // The kept piece of the decoded page background at that rectangle, cut now if need be; null
+  // when the background cannot be had.
+  HBITMAP patch(int x, int y, int width, int height);
   // Restores a rectangle of the target from the base (or its patch).
   void restoreBase(int x, int y, int width, int height);
   bool blend(const SkinImage& image, int x, int y);

@@ -3,10 +3,6 @@
 // is where the record meets the mouse: settings/ encodes the record into bytes, device/ sends
 // bytes, and neither includes the other.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "device/commands.h"
 #include "settings/mouse_settings.h"
 
