@@ -378,9 +378,20 @@ void SimulatedMouse::failTransferAfter(unsigned transfers) {
   impl_->failAt = impl_->transfers + transfers;
 }
 
+void SimulatedMouse::clearFaults() {
+  std::lock_guard lock(impl_->mutex);
+  impl_->unplugAt.reset();
+  impl_->failAt.reset();
+}
+
 unsigned SimulatedMouse::transfers() const {
   std::lock_guard lock(impl_->mutex);
   return impl_->transfers;
+}
+
+std::size_t SimulatedMouse::queuedDataReports() const {
+  std::lock_guard lock(impl_->mutex);
+  return impl_->plugged ? impl_->dataOut.size() : 0;
 }
 
 bool SimulatedMouse::plugged() const {

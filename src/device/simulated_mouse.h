@@ -56,8 +56,12 @@ class SimulatedMouse : public HidBackend {
   void setUnplugListener(std::function<void()> listener);
   // The transfer after the next `transfers` ones fails and has no effect; the mouse stays.
   void failTransferAfter(unsigned transfers);
+  // Disarms unplugAfter and failTransferAfter.
+  void clearFaults();
   // Transfers made on the feature collection since the mouse was made.
   unsigned transfers() const;
+  // Data reports a block read left for the next reads (a device relaying them pushes them all).
+  std::size_t queuedDataReports() const;
   // Queues a report for the input collection (the first byte is the report id).
   void pushInputReport(std::vector<std::uint8_t> report);
 
