@@ -27,3 +27,9 @@ add_custom_target(vmouse-folder ALL
           ${CMAKE_BINARY_DIR}/k8vmouse.sys ${K8_VMOUSE_SRC}/k8vmouse.inf ${K8_VMOUSE_DIR}/
   DEPENDS k8vmouse ${CMAKE_BINARY_DIR}/k8vmouse.sys ${K8_VMOUSE_SRC}/k8vmouse.inf
   VERBATIM)
+
+# The shipped program and k8ctl against the virtual mouse in Wine's HID stack.
+add_test(NAME e2e_hid
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/hid_test.sh ${K8_RELEASE} ${K8_VMOUSE_DIR}
+          ${CMAKE_BINARY_DIR}/e2e-hid)
+set_tests_properties(e2e_hid PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

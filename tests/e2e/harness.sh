@@ -1,8 +1,11 @@
-# End-to-end harness: a private Xvfb display, a Wine prefix of our own, the simulated program
-# started from a copy of its folder, clicks and keys through xdotool, screenshots.
+# End-to-end harness: a private Xvfb display, a Wine prefix of our own, the program (the simulated
+# build unless E2E_EXE names another) started from a copy of its folder, clicks and keys through
+# xdotool, screenshots, and the virtual mouse in the prefix's HID stack.
 # Sourced by the test scripts; every wait is bounded (E2E_TIMEOUT seconds) and polls.
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+E2E_EXE=${E2E_EXE:-QTV-K8GamingMouse-sim.exe}
+E2E_CLASS=${E2E_EXE,,}  # Wine's X windows are classed by the exe name in lower case
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 CONVERT=/usr/bin/convert
@@ -139,7 +142,7 @@ e2e_prepare() {
 }
 
 e2e_launch() {
-  (cd "$E2E_APP" && exec wine QTV-K8GamingMouse-sim.exe </dev/null >>"$E2E_DIR/run.log" 2>&1) &
+  (cd "$E2E_APP" && exec wine "$E2E_EXE" </dev/null >>"$E2E_DIR/run.log" 2>&1) &
   E2E_PROGRAM=$!
 }
 
@@ -154,7 +157,7 @@ journal_after() { tail -n +$(($1 + 1)) "$E2E_JOURNAL"; }  # the lines after the 
 # its popup menu is not taken for the main window.
 main_window() {
   local id w h
-  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible --classname "$E2E_CLASS" 2>/dev/null); do
     read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
     ((w > 200 && h > 200)) && { echo "$id"; return 0; }
   done
@@ -213,7 +216,7 @@ press_until() {
 # the main window's client origin, so client coordinates of both are taken from $win.
 dialog_window() {
   local id w h
-  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible --classname "$E2E_CLASS" 2>/dev/null); do
     [[ $id == "$win" ]] && continue
     read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
     ((w > 200 && h > 200)) && { echo "$id"; return 0; }
@@ -246,7 +249,7 @@ dialog_ok() { click_at "$win" 200 263; wait_for "dialog closed" no_dialog; }
 # A small visible window of the program: its menu or a message box.
 popup_window() {
   local id
-  for id in $(xdotool search --onlyvisible --classname 'qtv-k8gamingmouse-sim.exe' 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible --classname "$E2E_CLASS" 2>/dev/null); do
     main_window | grep -qx "$id" || { echo "$id"; return 0; }
   done
   return 1
@@ -328,3 +331,52 @@ config_saved() { [[ $(first_byte) == 1 ]]; }
 # A byte of the settings record in config.bin (the file has the first-run flag before it).
 record_byte() { od -An -tu1 -j$(($1 + 1)) -N1 "$E2E_APP/config.bin" | tr -d ' '; }
 sent() { tr -d '\r' | grep -v '^get_feature \|^read '; }  # the wire lines that go to the mouse
+
+# The virtual mouse (tests/vmouse): vmouse_start VMOUSE_FOLDER copies k8vmouse.exe, its driver and
+# INF into the session and starts the firmware's host; nothing is plugged yet. The host's wire log
+# is E2E_WIRE (the simulated build's format, without pauses: the device cannot see them).
+vmouse_start() {
+  E2E_VMOUSE=$E2E_DIR/vmouse
+  rm -rf "$E2E_VMOUSE"
+  cp -r "$1" "$E2E_VMOUSE"
+  E2E_WIRE=$E2E_VMOUSE/vmouse-wire.log
+  : >"$E2E_WIRE"
+  (cd "$E2E_VMOUSE" && exec wine k8vmouse.exe serve </dev/null >>"$E2E_DIR/vmouse.log" 2>&1) &
+  wait_for "the virtual mouse's host" vmouse status
+}
+vmouse() { (cd "$E2E_VMOUSE" && wine k8vmouse.exe "$@" </dev/null >>"$E2E_DIR/vmouse.log" 2>&1); }
+# vmouse_plugged ROLES: the driver of each collection named (e.g. 0123) has reached the host.
+vmouse_plugged() {
+  local state
+  state=$(cd "$E2E_VMOUSE" && wine k8vmouse.exe status </dev/null 2>/dev/null) || return 1
+  local r
+  for ((r = 0; r < ${#1}; r++)); do [[ $state == *"${1:r:1}+"* ]] || return 1; done
+}
+wire_since() { tail -n +$(($1 + 1)) "$E2E_WIRE" | tr -d '\r'; }  # the wire lines after the first N
+no_sleep() { grep -v '^sleep '; }
+
+# Notices of the shipped build (it keeps no journal): the balloon of Wine's tray, an explorer
+# window taller than the tray's icon row. balloon_shot FILE saves it; fails when none shows.
+balloon_window() {
+  local id w h
+  for id in $(xdotool search --onlyvisible --classname '^explorer.exe$' 2>/dev/null); do
+    [[ $(xdotool getwindowname "$id" 2>/dev/null) == 'Wine System Tray' ]] && continue
+    read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+    ((w < 1000 && h > 40)) && { echo "$id"; return 0; }
+  done
+  return 1
+}
+balloon_shot() { local id; id=$(balloon_window) && shot "$id" "$1"; }
+no_balloon() { ! balloon_window >/dev/null; }
+same_image() {
+  [[ $("$CONVERT" "$1" -format %wx%h info:) == $("$CONVERT" "$2" -format %wx%h info:) ]] &&
+    [[ $(diff_box "$1" "$2") == none ]]
+}
+# balloon_new BEFORE: a balloon shows that differs from BEFORE (a shot, or a missing file for
+# none); the new one is kept beside it, named with -new.png. balloon_is SHOT: the one showing
+# looks like SHOT.
+balloon_new() {
+  balloon_shot "${1%.png}-new.png" || return 1
+  [[ ! -f $1 ]] || ! same_image "$1" "${1%.png}-new.png"
+}
+balloon_is() { balloon_shot "${1%.png}-now.png" && same_image "$1" "${1%.png}-now.png"; }
