@@ -55,6 +55,22 @@ e2e_font_replacements() {
 
 # e2e_start WORKDIR CACHE: Xvfb on a free display and a prefix (cloned from CACHE when there).
 e2e_start() {
+  e2e_prefix "$1" "$2" || return 1
+  local fifo=$E2E_DIR/displayfd display=''
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
+  E2E_XVFB=$!
+  read -r -t "$E2E_TIMEOUT" display <"$fifo" || true
+  rm -f "$fifo"
+  [[ -n $display ]] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=:$display
+  wineserver -p </dev/null >/dev/null 2>&1 || return 1
+}
+
+# e2e_prefix WORKDIR CACHE: a fresh prefix in WORKDIR/prefix, cloned from the template CACHE
+# (made first when missing).
+e2e_prefix() {
   E2E_DIR=$1
   local cache=$2
   mkdir -p "$E2E_DIR"
@@ -75,16 +91,6 @@ e2e_start() {
   fi
   rm -rf "$WINEPREFIX"
   cp -a "$cache" "$WINEPREFIX"
-  local fifo=$E2E_DIR/displayfd display=''
-  rm -f "$fifo"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
-  E2E_XVFB=$!
-  read -r -t "$E2E_TIMEOUT" display <"$fifo" || true
-  rm -f "$fifo"
-  [[ -n $display ]] || { echo "Xvfb did not start" >&2; return 1; }
-  export DISPLAY=:$display
-  wineserver -p </dev/null >/dev/null 2>&1 || return 1
 }
 
 # e2e_session WORK_FOLDER [CACHE]: what every test does first: strict pipes and unset names,
