@@ -2,8 +2,7 @@
 #include "app/main_dialog_win32.h"
 #include "app/resource_ids.h"
 #include "device/device_broadcast_win32.h"
-#include "device/hot_plug.h"
-#include "sync/apply.h"
+#include "sync/device_change.h"
 
 namespace k8 {
 
@@ -48,20 +47,15 @@ bool CPexonDlg::registerDeviceNotifications() {
 INT_PTR CPexonDlg::onDeviceChange(WPARAM wParam, LPARAM lParam) {
   const auto broadcast = readDeviceBroadcast(wParam, lParam);
   if (!broadcast) return setDialogResult(hwnd_, TRUE);
-  const auto outcome = handleDeviceEvent(link_, broadcast->event, broadcast->interfacePath,
-                                         deviceState_, options_.pause);
-  if (outcome == HotPlugOutcome::Missing) {
+  const DeviceChangeReaction r =
+      reactToDeviceChange(link_, broadcast->event, broadcast->interfacePath, deviceState_,
+                          settings_.committed, options_.pause);
+  if (r.tellMissing) {
     SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::MouseMissing), 0);
-    hideWindow();
-  } else if (outcome == HotPlugOutcome::Connected && broadcast->event == DeviceEvent::Arrival &&
-             deviceState_.settingsOwed) {
-    // The last Apply did not reach the mouse whole: what it committed goes again.
-    Transport transport(link_.feature(), link_.featureLengths(), options_.pause);
-    CommandSet commands(transport, deviceState_);
-    if (!resendOwedSettings(settings_.committed, commands)) {
-      SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::SettingsNotDelivered),
-                   0);
-    }
+  }
+  if (r.hideWindow) hideWindow();
+  if (r.tellNotDelivered) {
+    SendMessageW(hwnd_, WM_DEVICE_NOTICE, static_cast<WPARAM>(NoticeKind::SettingsNotDelivered), 0);
   }
   // Last: the message box's loop may run the next discovery, which must find this one done.
   showDiscoveryProblems();

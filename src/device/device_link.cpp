@@ -7,12 +7,6 @@ bool pathNamesTheMouse(std::wstring_view interfacePath) {
          interfacePath.find(kMousePathFragment2) != std::wstring_view::npos;
 }
 
-void DeviceLink::setMousePresent(bool present) {
-  std::lock_guard lock(mutex_);
-  present_ = present;
-  changed_.notify_all();
-}
-
 bool DeviceLink::inputOpen() const {
   std::lock_guard lock(mutex_);
   return input_ != nullptr;

@@ -46,7 +46,6 @@ class DeviceLink {
   void close();
 
   bool mousePresent() const { return present_.load(); }
-  void setMousePresent(bool present);
 
   // UI thread: the feature collection (null when absent) and its report lengths.
   HidDevice* feature() const { return feature_.get(); }

@@ -9,37 +9,76 @@ extern "C" {  // these two headers carry no C++ linkage guards
 }
 // clang-format on
 
+#include <algorithm>
 #include <vector>
 
+#include "device/transfer_thread_win32.h"
+#include "device/transport.h"
 #include "platform/handles_win32.h"
 
 namespace k8 {
 
 namespace {
 
+// Transfers on the feature collection, each run on the device's transfer thread.
+bool setFeatureOn(HANDLE file, HANDLE, std::uint8_t* data, std::size_t length) {
+  return HidD_SetFeature(file, data, static_cast<ULONG>(length)) != FALSE;
+}
+
+bool getFeatureOn(HANDLE file, HANDLE, std::uint8_t* data, std::size_t length) {
+  return HidD_GetFeature(file, data, static_cast<ULONG>(length)) != FALSE;
+}
+
+bool flushQueueOn(HANDLE file, HANDLE, std::uint8_t*, std::size_t) {
+  return HidD_FlushQueue(file) != FALSE;
+}
+
+bool overlappedTransfer(bool write, HANDLE file, HANDLE event, std::uint8_t* data,
+                        std::size_t length) {
+  OVERLAPPED o{};
+  o.hEvent = event;
+  ResetEvent(event);
+  const auto size = static_cast<DWORD>(length);
+  const BOOL started =
+      write ? WriteFile(file, data, size, nullptr, &o) : ReadFile(file, data, size, nullptr, &o);
+  if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+  DWORD done = 0;
+  if (!GetOverlappedResult(file, &o, &done, TRUE)) return false;
+  // A report goes whole or not at all; the count a write states is the driver's (Wine states
+  // the report without its id byte), so only a read's count means anything.
+  return write || done > 0;
+}
+
+bool writeOn(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length) {
+  return overlappedTransfer(true, file, event, data, length);
+}
+
+bool readOn(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length) {
+  return overlappedTransfer(false, file, event, data, length);
+}
+
 class Win32HidDevice : public HidDevice {
  public:
   Win32HidDevice(HANDLE file, HidBackend& backend)
-      : file_(file),
+      : transfers_(file, kTransferTimeLimitMs),
         readEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-        ioEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         cancelEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         backend_(backend) {}
 
-  // Without its events a device can neither wait for a transfer nor be woken: every transfer
+  // Without its events the reader can neither wait for a report nor be woken: every read
   // fails, and the reader then sleeps until the next connection instead of spinning.
-  bool usable() const { return readEvent_ && ioEvent_ && cancelEvent_; }
+  bool usable() const { return readEvent_ && cancelEvent_; }
 
   HidAttributes attributes() override {
     HIDD_ATTRIBUTES a{};
     a.Size = sizeof a;
-    if (!HidD_GetAttributes(file_.get(), &a)) return {};
+    if (!HidD_GetAttributes(file(), &a)) return {};
     return {a.VendorID, a.ProductID};
   }
 
   HidCaps caps() override {
     PHIDP_PREPARSED_DATA data = nullptr;
-    if (!HidD_GetPreparsedData(file_.get(), &data)) {
+    if (!HidD_GetPreparsedData(file(), &data)) {
       backend_.reportProblem(L"HidD_GetPreparsedData failed.\n");
       return {};
     }
@@ -55,47 +94,34 @@ class Win32HidDevice : public HidDevice {
   }
 
   bool setFeature(const std::uint8_t* report, std::size_t length) override {
-    std::vector<std::uint8_t> copy(report, report + length);
-    return HidD_SetFeature(file_.get(), copy.data(), static_cast<ULONG>(length)) != FALSE;
+    std::uint8_t copy[TransferThread::kMaxLength];
+    if (length > sizeof copy) return false;
+    std::copy_n(report, length, copy);
+    return transfers_.run(setFeatureOn, copy, length);
   }
 
   bool getFeature(std::uint8_t* report, std::size_t length) override {
-    const std::uint8_t id = length ? report[0] : 0;
-    std::fill(report, report + length, std::uint8_t{0});
-    if (length) report[0] = id;
-    if (HidD_GetFeature(file_.get(), report, static_cast<ULONG>(length))) return true;
-    std::fill(report, report + length, std::uint8_t{0});
-    return false;
+    return zeroedUnlessRun(getFeatureOn, report, length, true);
   }
 
   bool writeReport(const std::uint8_t* report, std::size_t length) override {
-    if (!usable()) return false;
-    OVERLAPPED o{};
-    o.hEvent = ioEvent_.get();
-    ResetEvent(o.hEvent);
-    DWORD done = 0;
-    if (!WriteFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
-        GetLastError() != ERROR_IO_PENDING) {
-      return false;
-    }
-    return GetOverlappedResult(file_.get(), &o, &done, TRUE) && done == length;
+    std::uint8_t copy[TransferThread::kMaxLength];
+    if (length > sizeof copy) return false;
+    std::copy_n(report, length, copy);
+    return transfers_.run(writeOn, copy, length);
   }
 
   bool readReport(std::uint8_t* report, std::size_t length) override {
-    std::fill(report, report + length, std::uint8_t{0});
-    if (!usable()) return false;
-    OVERLAPPED o{};
-    o.hEvent = ioEvent_.get();
-    ResetEvent(o.hEvent);
-    DWORD done = 0;
-    if (!ReadFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
-        GetLastError() != ERROR_IO_PENDING) {
-      return false;
-    }
-    return GetOverlappedResult(file_.get(), &o, &done, TRUE) && done > 0;
+    return zeroedUnlessRun(readOn, report, length, false);
+  }
+
+  void discardQueuedInput() override {
+    std::uint8_t none = 0;
+    transfers_.run(flushQueueOn, &none, 0);
   }
 
   // The reader's overlapped read: it sleeps on the read's event and the cancel event together.
+  // It needs no time limit: nothing waits for it, and the cancel event always ends it.
   InputReadResult readInput(std::uint8_t* report, std::size_t length,
                             std::size_t& received) override {
     received = 0;
@@ -108,7 +134,7 @@ class Win32HidDevice : public HidDevice {
     OVERLAPPED o{};
     o.hEvent = readEvent_.get();
     ResetEvent(o.hEvent);
-    if (!ReadFile(file_.get(), report, static_cast<DWORD>(length), nullptr, &o) &&
+    if (!ReadFile(file(), report, static_cast<DWORD>(length), nullptr, &o) &&
         GetLastError() != ERROR_IO_PENDING) {
       return InputReadResult::Failed;
     }
@@ -117,14 +143,14 @@ class Win32HidDevice : public HidDevice {
     DWORD done = 0;
     if (which != WAIT_OBJECT_0) {
       // Take the read back before the buffer goes out of reach.
-      CancelIoEx(file_.get(), &o);
-      GetOverlappedResult(file_.get(), &o, &done, TRUE);
+      CancelIoEx(file(), &o);
+      GetOverlappedResult(file(), &o, &done, TRUE);
       // Only the cancel event means "ask the link again"; a failed wait would fail again at
       // once, so the reader treats it as a lost collection and sleeps until the next connection.
       return which == WAIT_OBJECT_0 + 1 ? InputReadResult::Cancelled : InputReadResult::Failed;
     }
     // A read that completes with nothing is no report; left as data it would spin the reader.
-    if (!GetOverlappedResult(file_.get(), &o, &done, TRUE) || done == 0) {
+    if (!GetOverlappedResult(file(), &o, &done, TRUE) || done == 0) {
       return InputReadResult::Failed;
     }
     received = done;
@@ -135,9 +161,20 @@ class Win32HidDevice : public HidDevice {
   void cancelInput() override { SetEvent(cancelEvent_.get()); }
 
  private:
-  UniqueFile file_;
+  HANDLE file() const { return transfers_.file(); }
+
+  // A read into `report`: all zeros unless it succeeded; a feature read keeps its report id.
+  bool zeroedUnlessRun(TransferFn fn, std::uint8_t* report, std::size_t length, bool keepId) {
+    const std::uint8_t id = keepId && length ? report[0] : 0;
+    std::fill(report, report + length, std::uint8_t{0});
+    if (length) report[0] = id;
+    if (length <= TransferThread::kMaxLength && transfers_.run(fn, report, length)) return true;
+    std::fill(report, report + length, std::uint8_t{0});
+    return false;
+  }
+
+  TransferThread transfers_;
   UniqueKernelHandle readEvent_;
-  UniqueKernelHandle ioEvent_;
   UniqueKernelHandle cancelEvent_;
   HidBackend& backend_;
 };

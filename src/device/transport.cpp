@@ -36,6 +36,7 @@ bool Transport::exchange(CommandBlock& block) {
 
 bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload) {
   std::uint8_t buffer[kDataBufferSize];
+  if ((block[0] & 0x80) && feature_) feature_->discardQueuedInput();
   bool ok = sendCommand(block, buffer, sizeof buffer);
   const std::size_t piecesInPayload = payload.size() / kDataPieceSize;
 

@@ -20,6 +20,11 @@ inline constexpr std::size_t kFeatureBufferSize = 16;
 inline constexpr std::size_t kDataBufferSize = 40;
 inline constexpr unsigned kDataReportPauseMs = 3;
 inline constexpr unsigned kRepeatedCommandPauseMs = 2;
+// How long one transfer may take before it counts as failed. The protocol has no handshake and
+// paces the mouse with 2-3 ms pauses, so its firmware takes a transfer within milliseconds, and
+// USB gives a device 500 ms to answer a control request. A transfer still open after that will
+// not complete, and the window must not wait for it.
+inline constexpr unsigned kTransferTimeLimitMs = 500;
 
 // 0xFF minus the sum of bytes 0-6, so that all eight bytes add up to 0xFF.
 constexpr std::uint8_t commandChecksum(const CommandBlock& block) {
@@ -57,7 +62,6 @@ class Transport {
 
   // Transfers that failed since this Transport was made.
   unsigned failedTransfers() const { return failed_; }
-  bool allDelivered() const { return failed_ == 0; }
 
  private:
   bool sendCommand(const CommandBlock& block, std::uint8_t* buffer, std::size_t bufferSize);

@@ -11,6 +11,7 @@
 #include "platform/fine_timer.h"
 #include "settings/key_codes.h"
 #include "sync/apply.h"
+#include "sync/device_change.h"
 
 using namespace k8;
 
@@ -249,6 +250,55 @@ TEST(FineTimer, HeldDuringEveryPauseAndTransferOfApplyAndTheArrivalExchange) {
   EXPECT_EQ(probe.begins, 2);
   EXPECT_EQ(probe.ends, 2);
   EXPECT_FALSE(fineTimerHeld());
+}
+
+}  // namespace
+
+namespace {
+
+// What the window is told on each device change, and when owed settings go again.
+TEST(DeviceChange, EachChangeTellsTheWindowWhatToDo) {
+  const std::wstring& feature = SimulatedMouse::kFeaturePath;
+  const std::wstring& other = SimulatedMouse::kOtherDevicePath;
+  constexpr auto kArrival = DeviceEvent::Arrival;
+  constexpr auto kRemoval = DeviceEvent::RemoveComplete;
+  struct Case {
+    const char* what;
+    bool plugged, owed;
+    int failAt;  // transfer of the reaction that fails; -1: none
+    DeviceEvent event;
+    const std::wstring& path;
+    bool missing, hide, notDelivered, resent;
+  };
+  const Case cases[] = {
+      {"arrival, nothing owed", true, false, -1, kArrival, feature, false, false, false, false},
+      {"arrival, owed, sent whole", true, true, -1, kArrival, feature, false, false, false, true},
+      {"arrival, owed, a transfer fails", true, true, 9, kArrival, feature, false, false, true,
+       true},
+      {"arrival, mouse not there", false, false, -1, kArrival, feature, true, true, false, false},
+      {"removal, mouse gone", false, true, -1, kRemoval, feature, true, true, false, false},
+      {"removal, mouse still there", true, true, -1, kRemoval, feature, false, false, false, false},
+      {"another device arrives", true, true, -1, kArrival, other, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    Shell shell;
+    ASSERT_TRUE(shell.arrive()) << c.what;
+    if (c.owed) {
+      shell.mouse.failTransferAfter(4);
+      ASSERT_FALSE(shell.apply(sample())) << c.what;
+    }
+    if (!c.plugged) shell.mouse.unplug();
+    shell.mouse.clearWireLog();
+    if (c.failAt >= 0) shell.mouse.failTransferAfter(static_cast<unsigned>(c.failAt));
+    const DeviceChangeReaction r = reactToDeviceChange(shell.link, c.event, c.path, shell.state,
+                                                       sample(), shell.mouse.pauseFn(false));
+    EXPECT_EQ(r.tellMissing, c.missing) << c.what;
+    EXPECT_EQ(r.hideWindow, c.hide) << c.what;
+    EXPECT_EQ(r.tellNotDelivered, c.notDelivered) << c.what;
+    // The arrival exchange alone sends two command blocks.
+    EXPECT_EQ(sent(shell.mouse.wireLog()).size() > 2, c.resent) << c.what;
+    EXPECT_EQ(shell.state.settingsOwed, c.owed && !(c.resent && !c.notDelivered)) << c.what;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 using namespace k8;
@@ -17,6 +18,7 @@ class FakeDevice : public HidDevice {
   std::vector<std::uint8_t> reply;  // bytes of the next get-feature, report id first
   std::uint8_t readFill = 0xAB;
   bool fail = false;
+  std::vector<std::size_t> discardsAt;  // how many command blocks had been sent at each discard
 
   HidAttributes attributes() override { return {}; }
   HidCaps caps() override { return {}; }
@@ -47,6 +49,7 @@ class FakeDevice : public HidDevice {
     return InputReadResult::Failed;
   }
   void cancelInput() override {}
+  void discardQueuedInput() override { discardsAt.push_back(sets.size()); }
 };
 
 struct TransportTest : ::testing::Test {
@@ -157,4 +160,18 @@ TEST_F(TransportTest, CountsEveryTransferTheMouseDidNotTake) {
   CommandBlock b{0x83};
   none.exchange(b);
   EXPECT_EQ(none.failedTransfers(), 2u);
+}
+
+// Data reports left over from a block read whose reply was lost must not become the next one's.
+TEST_F(TransportTest, OnlyABlockReadDropsQueuedReportsAndBeforeItsCommand) {
+  std::array<std::uint8_t, 64> payload{};
+  CommandBlock write{0x10, 0, 24};
+  t.blockTransfer(write, payload);
+  CommandBlock read{0x83};
+  t.exchange(read);
+  EXPECT_TRUE(dev.discardsAt.empty());
+  dev.reply = {0, 0x90, 0, 24};
+  CommandBlock blockRead{0x90, 0};
+  t.blockTransfer(blockRead, payload);
+  EXPECT_EQ(dev.discardsAt, (std::vector<std::size_t>{2}));
 }
