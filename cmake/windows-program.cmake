@@ -106,10 +106,4 @@ add_test(NAME e2e_dialogs
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dialogs_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-dialogs)
 set_tests_properties(e2e_dialogs PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
-# The mouse pulled out during an Apply: the notice, and the settings sent again on the next plug.
-add_test(NAME e2e_faults
-  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fault_test.sh ${K8_SIM_DIR}
-          ${CMAKE_BINARY_DIR}/e2e-faults $<TARGET_FILE:k8ctl>)
-set_tests_properties(e2e_faults PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
-
 include(${CMAKE_SOURCE_DIR}/cmake/vmouse.cmake)

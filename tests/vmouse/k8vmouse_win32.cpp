@@ -27,7 +27,8 @@ constexpr int kBadCommand = 2;
 int usage() {
   std::fprintf(stderr,
                "usage: k8vmouse serve [--sensor-type N] [--log FILE] | plug [ORDER] [--delay MS]"
-               " | unplug [ORDER] | report KIND VALUE | stall-after N | fail-after N | reset"
+               " | unplug [ORDER] | report KIND VALUE | stall-after N | fail-after N"
+               " | unplug-after N | reset"
                " | status | stop\n");
   return kBadCommand;
 }
@@ -131,8 +132,8 @@ int wmain(int argc, wchar_t** argv) {
   if (verb == L"report" && args.size() == 2 && number(args[0], 255, a) && number(args[1], 255, b)) {
     return askHost("report " + std::to_string(a) + " " + std::to_string(b));
   }
-  if ((verb == L"stall-after" || verb == L"fail-after") && args.size() == 1 &&
-      number(args[0], 1000000, a)) {
+  if ((verb == L"stall-after" || verb == L"fail-after" || verb == L"unplug-after") &&
+      args.size() == 1 && number(args[0], 1000000, a)) {
     return askHost(k8::toUtf8(verb) + " " + std::to_string(a));
   }
   if ((verb == L"status" || verb == L"stop" || verb == L"reset") && args.empty())

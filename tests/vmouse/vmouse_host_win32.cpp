@@ -123,6 +123,17 @@ class Host {
         return;
       default: a.status = Status::Fail; break;
     }
+    if (a.status == Status::Stall && pullOnStall_) {
+      // Pulled mid-transfer: the driver keeps this one open until the removal ends it. The
+      // removal needs this host to answer the drivers' goodbyes, so it runs on its own thread.
+      pullOnStall_ = false;
+      std::thread([] {
+        for (int role :
+             {VMOUSE_ROLE_FEATURE, VMOUSE_ROLE_INPUT, VMOUSE_ROLE_MOUSE, VMOUSE_ROLE_KEYBOARD}) {
+          unplug(role, true);
+        }
+      }).detach();
+    }
     // The payload of a block read reaches the system before the reply that announces it.
     for (const auto& report : a.dataReports) {
       pushLocked(frame.role, report.data(), static_cast<unsigned char>(report.size()));
@@ -153,33 +164,41 @@ class Host {
   }
 
   // The control tool's commands, one per connection: "report R S", "stall-after N",
-  // "fail-after N", "reset", "status", "stop". The answer is "ok ..." or an error text.
+  // "fail-after N", "unplug-after N", "reset", "status", "stop". The answer is "ok ..." or an error
+  // text.
   int control() {
     const std::wstring name = std::wstring(L"\\\\.\\pipe\\") + VMOUSE_CONTROL_PIPE_NAME;
+    const auto instance = [&] {
+      return CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX,
+                              PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT,
+                              PIPE_UNLIMITED_INSTANCES, 512, 512, 0, nullptr);
+    };
+    HANDLE pipe = instance();
     for (;;) {
-      HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX,
-                                     PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 512,
-                                     512, 0, nullptr);
       if (pipe == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "k8vmouse: cannot open the control pipe (error %lu)\n",
                      GetLastError());
         return 1;
       }
-      if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
-        char request[512] = {};
-        DWORD got = 0;
-        bool stop = false;
-        if (ReadFile(pipe, request, sizeof request - 1, &got, nullptr)) {
-          const std::string reply = command(std::string(request, got), stop);
-          DWORD done = 0;
-          WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), &done, nullptr);
-          FlushFileBuffers(pipe);
-        }
-        DisconnectNamedPipe(pipe);
-        CloseHandle(pipe);
-        if (stop) return 0;
-      } else {
-        CloseHandle(pipe);
+      const bool connected =
+          ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED;
+      // The next caller finds an instance waiting while this one is answered.
+      HANDLE next = instance();
+      bool stop = false;
+      char request[512] = {};
+      DWORD got = 0;
+      if (connected && ReadFile(pipe, request, sizeof request - 1, &got, nullptr)) {
+        const std::string reply = command(std::string(request, got), stop);
+        DWORD done = 0;
+        WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), &done, nullptr);
+        FlushFileBuffers(pipe);
+      }
+      DisconnectNamedPipe(pipe);
+      CloseHandle(pipe);
+      pipe = next;
+      if (stop) {
+        CloseHandle(next);
+        return 0;
       }
     }
   }
@@ -198,13 +217,14 @@ class Host {
                  ? "ok"
                  : "error: the input collection is not plugged";
     }
-    if (verb == "stall-after" || verb == "fail-after") {
+    if (verb == "stall-after" || verb == "fail-after" || verb == "unplug-after") {
       unsigned n = 0;
       if (!(in >> n)) return "error: a count is needed";
-      if (verb == "stall-after") {
-        relay_.stallAfter(n);
-      } else {
+      if (verb == "fail-after") {
         relay_.failAfter(n);
+      } else {
+        relay_.stallAfter(n);
+        pullOnStall_ = verb == "unplug-after";
       }
       return "ok";
     }
@@ -219,6 +239,7 @@ class Host {
     if (verb == "reset") {  // a mouse fresh from the factory, as the simulated build starts with
       mouse_.setFirmware(k8::FirmwareState::factory(sensorType_));
       relay_.clearFaults();
+      pullOnStall_ = false;
       return "ok";
     }
     if (verb == "stop") {
@@ -232,7 +253,8 @@ class Host {
   k8::SimulatedMouse mouse_;
   Relay relay_;
   std::FILE* log_ = nullptr;
-  std::mutex mutex_;  // the firmware, the event connections and the counts
+  bool pullOnStall_ = false;  // the armed stall is a pull of the cable
+  std::mutex mutex_;          // the firmware, the event connections and the counts
   std::array<HANDLE, VMOUSE_ROLE_COUNT> events_{};
   std::array<int, VMOUSE_ROLE_COUNT> transferConnections_{};
 };
