@@ -86,8 +86,12 @@ sleep 1
 check "no mouse: the icon does not open the window" no_main_window
 
 # -- the collections arrive one by one, input first: one arrival event each ---------------------
+# Wine lists HID interfaces by their names, so the interface numbers decide the order in which
+# discovery meets them: here the input collection (MI_00) comes before the feature collection
+# (MI_01); later plugs take the default numbers, which put the feature collection first.
 before=$(wire_lines)
-check "plug the collections in the order input, feature, mouse, keyboard" vmouse plug 3201 --delay 300
+check "plug the collections in the order input, feature, mouse, keyboard" \
+  vmouse plug 3201 --delay 300 --interfaces 3210
 check "every collection's driver reached the host" wait_for "drivers" vmouse_plugged 0123
 # The input collection alone fails discovery; each later arrival exchanges the sensor settings.
 check "one sensor exchange per arrival once the feature collection is there" \

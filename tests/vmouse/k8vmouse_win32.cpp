@@ -1,6 +1,8 @@
 // k8vmouse: the hand on the virtual mouse's cable (test equipment).
 //   k8vmouse serve [--sensor-type N] [--log FILE]   the firmware, until `stop`
-//   k8vmouse plug [ORDER] [--delay MS]              ORDER: collections by number, e.g. 3201
+//   k8vmouse plug [ORDER] [--delay MS] [--interfaces NNNN]
+//        ORDER: the collections by number (0 mouse, 1 keyboard, 2 feature, 3 input), e.g. 3201;
+//        --interfaces: the interface number (MI_0n) of each, in that numbering (default 0123)
 //   k8vmouse unplug [ORDER]
 //   k8vmouse report KIND VALUE                      input report 6 {6, KIND, 0, VALUE}
 //   k8vmouse stall-after N | fail-after N           the transfer after the next N never ends /
@@ -27,6 +29,7 @@ constexpr int kBadCommand = 2;
 int usage() {
   std::fprintf(stderr,
                "usage: k8vmouse serve [--sensor-type N] [--log FILE] | plug [ORDER] [--delay MS]"
+               " [--interfaces NNNN]"
                " | unplug [ORDER] | report KIND VALUE | stall-after N | fail-after N"
                " | unplug-after N | reset"
                " | status | stop\n");
@@ -102,11 +105,14 @@ int wmain(int argc, wchar_t** argv) {
     return k8vmouse::serve(static_cast<std::uint8_t>(sensor), log);
   }
   if (verb == L"plug" || verb == L"unplug") {
-    std::vector<int> roles;
+    std::vector<int> roles, interfaces;
     unsigned long delay = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
       if (verb == L"plug" && args[i] == L"--delay" && i + 1 < args.size() &&
           number(args[i + 1], 60000, delay)) {
+        ++i;
+      } else if (verb == L"plug" && args[i] == L"--interfaces" && i + 1 < args.size() &&
+                 args[i + 1].size() == VMOUSE_ROLE_COUNT && order(args[i + 1], interfaces)) {
         ++i;
       } else if (!roles.empty() || !order(args[i], roles)) {
         return usage();
@@ -114,11 +120,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     const bool all = roles.empty();
     if (all) roles = {0, 1, 2, 3};
+    if (interfaces.empty()) interfaces = {0, 1, 2, 3};
     bool ok = true, any = false;
     for (std::size_t i = 0; i < roles.size(); ++i) {
       if (i && delay) std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-      const bool done = verb == L"plug" ? k8vmouse::plug(roles[i], programFolder())
-                                        : k8vmouse::unplug(roles[i], all);
+      const bool done = verb == L"plug"
+                            ? k8vmouse::plug(roles[i], interfaces[roles[i]], programFolder())
+                            : k8vmouse::unplug(roles[i], all);
       ok = ok && done;
       any = any || done;
     }

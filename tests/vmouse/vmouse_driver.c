@@ -211,22 +211,34 @@ static void device_gone(struct vmouse_device* dev) {
 
 /* ---- the collection this device is ------------------------------------------------------ */
 
-/* The hardware id names the collection ("...&MI_02"); an unknown id makes a plain mouse. */
+/* The hardware ids name the collection: "...&ROLE_2" (the interface number may have been
+ * given to another collection), else the interface number itself ("...&MI_02"). */
+static int digit_after(const WCHAR* ids, ULONG count, const WCHAR* tag) {
+  ULONG i, k;
+  for (i = 0; i < count; ++i) {
+    for (k = 0; tag[k] && i + k < count && ids[i + k] == tag[k]; ++k) {
+    }
+    if (!tag[k] && i + k < count && ids[i + k] >= '0' && ids[i + k] < '0' + VMOUSE_ROLE_COUNT) {
+      return ids[i + k] - '0';
+    }
+  }
+  return -1;
+}
+
 static int role_of(DEVICE_OBJECT* pdo) {
   WCHAR ids[256];
-  ULONG needed = 0, i;
+  ULONG needed = 0, count;
+  int role;
   RtlZeroMemory(ids, sizeof ids);
   if (!NT_SUCCESS(IoGetDeviceProperty(pdo, DevicePropertyHardwareID, sizeof ids - sizeof(WCHAR),
                                       ids, &needed))) {
     return VMOUSE_ROLE_MOUSE;
   }
-  for (i = 0; i + 4 < sizeof ids / sizeof ids[0] && ids[i + 4]; ++i) {
-    if (ids[i] == 'M' && ids[i + 1] == 'I' && ids[i + 2] == '_' && ids[i + 3] == '0' &&
-        ids[i + 4] >= '0' && ids[i + 4] < '0' + VMOUSE_ROLE_COUNT) {
-      return ids[i + 4] - '0';
-    }
-  }
-  return VMOUSE_ROLE_MOUSE;
+  count = sizeof ids / sizeof ids[0] - 1;
+  if (needed / sizeof(WCHAR) < count) count = needed / sizeof(WCHAR);
+  role = digit_after(ids, count, L"&ROLE_");
+  if (role < 0) role = digit_after(ids, count, L"&MI_0");
+  return role < 0 ? VMOUSE_ROLE_MOUSE : role;
 }
 
 static NTSTATUS complete(IRP* irp, NTSTATUS status, ULONG_PTR information) {

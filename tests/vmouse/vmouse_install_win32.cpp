@@ -12,16 +12,21 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
+
+#include "vmouse_protocol.h"
 
 namespace k8vmouse {
 
 namespace {
 
-std::wstring hardwareId(int role) {
-  return L"ROOT\\VID_04D9&PID_A09F&MI_0" + std::to_wstring(role);
+std::wstring hardwareId(int interface) {
+  return L"ROOT\\VID_04D9&PID_A09F&MI_0" + std::to_wstring(interface);
 }
 // The system names the HID device after the part of this name past its last backslash.
-std::wstring instanceId(int role) { return hardwareId(role) + L"\\0000"; }
+std::wstring instanceId(int interface) { return hardwareId(interface) + L"\\0000"; }
+std::wstring roleId(int role) { return L"ROOT\\VID_04D9&PID_A09F&ROLE_" + std::to_wstring(role); }
 
 struct InfoList {
   HDEVINFO set;
@@ -49,7 +54,7 @@ bool placeDriver(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool plug(int role, const std::filesystem::path& folder) {
+bool plug(int role, int interface, const std::filesystem::path& folder) {
   if (!placeDriver(folder)) {
     std::fprintf(stderr, "k8vmouse: cannot place k8vmouse.sys among the system's drivers\n");
     return false;
@@ -58,7 +63,7 @@ bool plug(int role, const std::filesystem::path& folder) {
   if (list.set == INVALID_HANDLE_VALUE) return fail("the device list", role);
   SP_DEVINFO_DATA device{};
   device.cbSize = sizeof device;
-  if (!SetupDiCreateDeviceInfoW(list.set, instanceId(role).c_str(), &GUID_DEVCLASS_HIDCLASS,
+  if (!SetupDiCreateDeviceInfoW(list.set, instanceId(interface).c_str(), &GUID_DEVCLASS_HIDCLASS,
                                 nullptr, nullptr, 0, &device)) {
     if (GetLastError() == ERROR_DEVINST_ALREADY_EXISTS) {
       std::fprintf(stderr, "k8vmouse: collection %d is plugged already\n", role);
@@ -66,8 +71,10 @@ bool plug(int role, const std::filesystem::path& folder) {
     }
     return fail("creating the device", role);
   }
-  // A multi-string: the id, then an empty string.
-  std::wstring ids = hardwareId(role);
+  // A multi-string: the id the INF names, the collection's own, then an empty string.
+  std::wstring ids = hardwareId(interface);
+  ids.push_back(L'\0');
+  ids += roleId(role);
   ids.push_back(L'\0');
   ids.push_back(L'\0');
   if (!SetupDiSetDeviceRegistryPropertyW(list.set, &device, SPDRP_HARDWAREID,
@@ -80,7 +87,7 @@ bool plug(int role, const std::filesystem::path& folder) {
   }
   BOOL reboot = FALSE;
   const auto inf = folder / L"k8vmouse.inf";
-  if (!UpdateDriverForPlugAndPlayDevicesW(nullptr, hardwareId(role).c_str(), inf.c_str(),
+  if (!UpdateDriverForPlugAndPlayDevicesW(nullptr, hardwareId(interface).c_str(), inf.c_str(),
                                           INSTALLFLAG_FORCE, &reboot)) {
     const DWORD error = GetLastError();
     SetupDiCallClassInstaller(DIF_REMOVE, list.set, &device);  // no half-plugged device left
@@ -90,19 +97,34 @@ bool plug(int role, const std::filesystem::path& folder) {
   return true;
 }
 
+// A device is the collection's when it carries the collection's own id; one without any (plugged
+// by an earlier k8vmouse) is the collection of its interface number.
+bool ownedBy(std::wstring_view ids, int role, int interface) {
+  if (ids.find(roleId(role) + L'\0') != std::wstring_view::npos) return true;
+  return interface == role && ids.find(L"&ROLE_") == std::wstring_view::npos;
+}
+
+// The collection is found by its own id, whatever interface number it was plugged as.
 bool unplug(int role, bool quiet) {
   InfoList list{SetupDiCreateDeviceInfoList(nullptr, nullptr)};
   if (list.set == INVALID_HANDLE_VALUE) return fail("the device list", role);
-  SP_DEVINFO_DATA device{};
-  device.cbSize = sizeof device;
-  if (!SetupDiOpenDeviceInfoW(list.set, instanceId(role).c_str(), nullptr, 0, &device)) {
-    if (!quiet) std::fprintf(stderr, "k8vmouse: collection %d is not plugged\n", role);
-    return false;
+  for (int interface = 0; interface < VMOUSE_ROLE_COUNT; ++interface) {
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    wchar_t ids[256] = {};
+    if (!SetupDiOpenDeviceInfoW(list.set, instanceId(interface).c_str(), nullptr, 0, &device) ||
+        !SetupDiGetDeviceRegistryPropertyW(list.set, &device, SPDRP_HARDWAREID, nullptr,
+                                           reinterpret_cast<BYTE*>(ids), sizeof ids - 4, nullptr) ||
+        !ownedBy(std::wstring_view(ids, std::size(ids)), role, interface)) {
+      continue;
+    }
+    if (!SetupDiCallClassInstaller(DIF_REMOVE, list.set, &device)) {
+      return fail("removing the device", role);
+    }
+    return true;
   }
-  if (!SetupDiCallClassInstaller(DIF_REMOVE, list.set, &device)) {
-    return fail("removing the device", role);
-  }
-  return true;
+  if (!quiet) std::fprintf(stderr, "k8vmouse: collection %d is not plugged\n", role);
+  return false;
 }
 
 }  // namespace k8vmouse
