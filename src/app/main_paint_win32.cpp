@@ -95,17 +95,10 @@ void SkinnedPages::windowHidden() {
 void SkinnedPages::beforeShow() {
   // From here on the user shows the window; the start-up frame paints are over.
   startHidden_.disarm();
-  const bool hadBuffer = window_.backBuffer() != nullptr;
+  const bool bufferKept = window_.backBuffer() != nullptr;
   window_.ensureBackBuffer();
   canvas_.setBitmap(window_.backBuffer());
-  if (controller_.currentPage() == Page::None) {
-    controller_.showPage(Page::Basic);
-  } else if (cancelPending_) {
-    cancelPending_ = false;
-    controller_.redrawPage();
-  } else if (!hadBuffer) {
-    controller_.repaint();
-  }
+  controller_.beforeShow(bufferKept);
 }
 
 bool SkinnedPages::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

@@ -49,7 +49,7 @@ class FakeHost : public PageControllerHost {
   bool skinsConfirmed = false;
   bool mousePresent() const override { return present; }
   void applyAndCommit() override { calls.push_back("apply"); }
-  void revertAndMarkCancel() override { calls.push_back("revert"); }
+  void revert() override { calls.push_back("revert"); }
   void hideWindow() override { calls.push_back("hide"); }
   bool runSkinsDialog() override {
     calls.push_back("skins");
