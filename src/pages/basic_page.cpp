@@ -20,12 +20,9 @@ constexpr int kRateBottom = 215;
 }  // namespace
 
 int rateSegmentOf(std::uint8_t code) {
-  switch (code) {
-    case 8: return 1;
-    case 4: return 2;
-    case 2: return 3;
-    default: return 4;
-  }
+  for (int segment = 1; segment < 4; ++segment)
+    if (kReportRates[segment - 1].code == code) return segment;
+  return 4;
 }
 
 BasicSettingsPage::BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
@@ -101,10 +98,10 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   drawModeButtons();
   for (int segment = 1; segment <= 4; ++segment) {
     drawRateSegment(segment, false);
-    static constexpr const wchar_t* kLabels[] = {L"125", L"250", L"500", L"1000"};
     const int left = rateLeft(segment);
-    canvas.drawText(kLabels[segment - 1], {left, kRateBottom + 10, left + 70, kRateBottom + 30},
-                    FontKind::Normal, TextAlign::Centre);
+    canvas.drawText(std::to_wstring(kReportRates[segment - 1].hz),
+                    {left, kRateBottom + 10, left + 70, kRateBottom + 30}, FontKind::Normal,
+                    TextAlign::Centre);
   }
   // Titles start where the artwork leaves room for them; longer translations run on to the
   // right instead of being cut off.
@@ -173,7 +170,7 @@ void BasicSettingsPage::keyDefaults() {
 
 void BasicSettingsPage::rateClick(int segment) {
   MouseSettings& s = model_.working();
-  const std::uint8_t code = kRateCodes[segment - 1];
+  const std::uint8_t code = kReportRates[segment - 1].code;
   const int current = rateSegmentOf(s.reportRate);
   if (s.reportRate != code) {
     if (current != segment) {

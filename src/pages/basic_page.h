@@ -12,9 +12,8 @@
 
 namespace k8 {
 
-// Report-rate codes of the four segments (125, 250, 500, 1000 Hz).
-inline constexpr std::uint8_t kRateCodes[4] = {8, 4, 2, 1};
-// The segment (1-4) that shows a report-rate code; any unknown code shows as 1000 Hz.
+// The segment (1-4, one per entry of kReportRates) that shows a report-rate code; any unknown
+// code shows as 1000 Hz.
 int rateSegmentOf(std::uint8_t code);
 
 class BasicSettingsPage : public BasicPage {
