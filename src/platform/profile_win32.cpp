@@ -75,8 +75,4 @@ bool Win32Profile::exists() const {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::unique_ptr<ProfileFile> openProfile(const std::filesystem::path& file) {
-  return std::make_unique<Win32Profile>(file);
-}
-
 }  // namespace k8
