@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
 #include <vector>
 
 #include "platform/handles_win32.h"
@@ -27,6 +28,12 @@ bool ensureUnicodeFile(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+Win32Profile::Win32Profile(std::filesystem::path file) : path_(std::move(file)) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(path_, error);
+  if (!error) path_ = std::move(full);
+}
 
 std::wstring Win32Profile::readString(std::wstring_view section, std::wstring_view key,
                                       std::size_t bufferSize) const {
