@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "pages/control_colours.h"
 #include "pages/control_ids.h"
 #include "pages/page_controller.h"
+#include "pages/skin_names.h"
 #include "skin/premultiply.h"
 #include "skin/skinned_frame.h"
 
@@ -35,6 +39,31 @@ TEST(ControlColours, EachSwatchTakesItsOwnStagesColourAndListsKeepTheirBackgroun
   const auto list = [&](int id) { return mainWindowColours(ChildKind::ListBox, id, {}, stages); };
   EXPECT_EQ(list(kMacroListId)->brush, list(kSequenceListId)->brush);
   EXPECT_NE(list(kMacroListId)->brush, list(kFunctionListFirstId)->brush);
+}
+
+TEST(SkinNames, EveryShippedSkinHoldsExactlyTheImagesTheCodeNames) {
+  const std::set<std::wstring> named{
+      img::kMain,           img::kBasicPage,      img::kAdvancedPage,     img::kMinNormal,
+      img::kMinOver,        img::kSkinsNormal,    img::kSkinsOver,        img::kPrePageNormal,
+      img::kPrePageOver,    img::kNextPageNormal, img::kNextPageOver,     img::kDropdownNormal,
+      img::kDropdownOver,   img::kPane,           img::kPaneTicked,       img::kSliderDpiDark,
+      img::kSliderDpiLight, img::kSliderRateDark, img::kSliderRateLight,  img::kSliderDark,
+      img::kSliderLight,    img::kButtonNormal,   img::kButtonOver,       img::kCloseNormal,
+      img::kCloseOver,      img::kFireKeyDialog,  img::kDelayTimeDialog,  img::kSingleKeyDialog,
+      img::kComboKeyDialog, img::kMediaKeyDialog, img::kWindowsKeyDialog, img::kMacroKeyDialog,
+      img::kSkinsDialog};
+  EXPECT_EQ(named.size(), 33u) << "two names for one image";
+  std::filesystem::path skins = std::filesystem::path(K8_SOURCE_DIR) / "skins";
+#ifdef _WIN32
+  if (!std::filesystem::exists(skins)) skins = std::filesystem::path("Z:" K8_SOURCE_DIR) / "skins";
+#endif
+  for (const char* skin : {"Default", "Frost"}) {
+    std::set<std::wstring> shipped;
+    for (const auto& file : std::filesystem::directory_iterator(skins / skin))
+      if (file.path().extension() == ".png")
+        shipped.insert(L"/" + file.path().filename().wstring());
+    EXPECT_EQ(shipped, named) << skin;
+  }
 }
 
 }  // namespace
