@@ -76,7 +76,6 @@ class CPexonDlg {
   // not: then nothing can be drawn).
   void dropBackBuffer() { backBuffer_.reset(); }
   bool ensureBackBuffer();
-  SIZE backBufferSize() const { return backBufferSize_; }
   HFONT normalFont() const { return normalFont_.get(); }
   HFONT boldFont() const { return boldFont_.get(); }
 

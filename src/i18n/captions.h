@@ -23,8 +23,6 @@
 
 namespace k8 {
 
-inline constexpr int kCaptionCount = 2 * kButtonSlots;
-
 struct ButtonCaptions {
   std::array<std::wstring, kButtonSlots> modeA;
   std::array<std::wstring, kButtonSlots> modeB;
