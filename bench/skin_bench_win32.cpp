@@ -78,7 +78,7 @@ int run(const std::wstring& folder, int rounds) {
   DeviceState device;
   const UiStrings ui = uiStringsFor(Language::English);
   PageModel model{settings, captions, device, ui};
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   BasicSettingsPage basic(texts, model, host, canvas, controls);
   AdvancedPage advanced(texts);
   PageController controller(canvas, controls, host, basic, advanced);

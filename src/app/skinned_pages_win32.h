@@ -94,7 +94,6 @@ class SkinnedPages final : public MainWindowPages,
   ImageLibraryHold images_;  // GDI+ stays up while the window can draw
   CPexonDlg& window_;
   CaptionStore& captions_;  // the window's: the page code and Apply share one
-  PageTexts texts_;
   PageModel model_;
   std::unique_ptr<SubDialogs> dialogs_;
   SkinCanvas canvas_;

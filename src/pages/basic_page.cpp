@@ -25,7 +25,7 @@ int rateSegmentOf(std::uint8_t code) {
   return 4;
 }
 
-BasicSettingsPage::BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+BasicSettingsPage::BasicSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host,
                                      Canvas& canvas, Controls& controls)
     : BasicPage(texts),
       model_(model),
@@ -109,7 +109,7 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   canvas.drawText(ui.reportRateSetting, {504, 161, 860, 182}, FontKind::Normal, TextAlign::Left);
   canvas.drawText(ui.dpiSetting, {504, 275, 680, 296}, FontKind::Normal, TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
-  canvas.drawText(texts_.keyDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(texts_.keyDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
   canvas.drawText(L"Select", {stageLeft(1) - 60, 541, stageLeft(1) - 10, 557}, FontKind::Normal,
                   TextAlign::Right);
   canvas.drawText(L"Color", {stageLeft(1) - 60, 523, stageLeft(1) - 10, 539}, FontKind::Normal,

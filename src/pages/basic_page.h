@@ -18,7 +18,7 @@ int rateSegmentOf(std::uint8_t code);
 
 class BasicSettingsPage : public BasicPage {
  public:
-  BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host, Canvas& canvas,
+  BasicSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host, Canvas& canvas,
                     Controls& controls);
 
   int dpiScaleLength() const override { return k8::dpiScaleLength(sensorType_); }

@@ -56,7 +56,7 @@ struct BasicRig {
   FakeControls controls;
   FakeHost host;
   FakePageHost pageHost;
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   SettingsState settings;
   MemoryProfile strIni;
   CaptionStore captions{strIni, Language::English};

@@ -99,7 +99,7 @@ struct PageControllerRig {
   RecordingCanvas canvas;
   FakeControls controls;
   FakeHost host;
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   RecordingBasic basic{texts};
   RecordingAdvanced advanced{texts};
   PageController controller{canvas, controls, host, basic, advanced};
