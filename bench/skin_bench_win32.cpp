@@ -11,6 +11,7 @@
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
 #include "pages/page_controller.h"
+#include "pages/skin_names.h"
 #include "platform/handles_win32.h"
 #include "platform/profile.h"
 #include "skin/skin_canvas_win32.h"
@@ -23,7 +24,7 @@ class QuietHost : public PageControllerHost, public PageHost {
  public:
   bool mousePresent() const override { return true; }
   void applyAndCommit() override {}
-  void revertAndMarkCancel() override {}
+  void revert() override {}
   void hideWindow() override {}
   bool runSkinsDialog() override { return false; }
   void bringToFront() override {}
@@ -48,7 +49,7 @@ double now() {
 
 int run(const std::wstring& folder, int rounds) {
   const ImageLibraryHold hold;
-  SkinImage main(folder + L"/main.png");
+  SkinImage main(folder + img::kMain);
   if (!main.ok()) {
     std::fprintf(stderr, "skin_bench: no main.png in the skin folder\n");
     return 2;
@@ -77,7 +78,7 @@ int run(const std::wstring& folder, int rounds) {
   DeviceState device;
   const UiStrings ui = uiStringsFor(Language::English);
   PageModel model{settings, captions, device, ui};
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   BasicSettingsPage basic(texts, model, host, canvas, controls);
   AdvancedPage advanced(texts);
   PageController controller(canvas, controls, host, basic, advanced);

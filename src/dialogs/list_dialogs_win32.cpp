@@ -3,7 +3,7 @@
 #include "i18n/dialog_texts.h"
 #include "macros/macro_file.h"
 #include "pages/skin_names.h"
-#include "platform/profile_win32.h"
+#include "platform/system_profile.h"
 
 namespace k8 {
 namespace {
@@ -41,7 +41,7 @@ void showItems(SkinnedFrame& frame, int count, int listBottom, ItemText text) {
 CMediaDialog::CMediaDialog(SkinSettings skin)
     : SkinnedDialog(
           std::move(skin),
-          {L"/media-key.png", L"Media Dialog Load background image failed!!!", 552, 553, 266}) {}
+          {img::kMediaKeyDialog, L"Media Dialog Load background image failed!!!", 552, 553, 266}) {}
 
 void CMediaDialog::initContent() {
   setCaptions(frame(), skin());
@@ -56,10 +56,9 @@ std::optional<ColourRule> CMediaDialog::controlColour(ChildKind kind, int) {
 }
 
 CWindowsDialog::CWindowsDialog(SkinSettings skin)
-    : SkinnedDialog(
-          std::move(skin),
-          {L"/windows-key.png", L"Windows Dialog Load background image failed!!!", 532, 533, 306}) {
-}
+    : SkinnedDialog(std::move(skin),
+                    {img::kWindowsKeyDialog, L"Windows Dialog Load background image failed!!!", 532,
+                     533, 306}) {}
 
 void CWindowsDialog::initContent() {
   setCaptions(frame(), skin());
@@ -76,7 +75,7 @@ std::optional<ColourRule> CWindowsDialog::controlColour(ChildKind kind, int) {
 CMacroDialog::CMacroDialog(SkinSettings skin, std::filesystem::path recordIni)
     : SkinnedDialog(std::move(skin),
                     [] {
-                      SubDialogLayout layout{L"/macro-key.png",
+                      SubDialogLayout layout{img::kMacroKeyDialog,
                                              L"Macro Key Dialog Load background image failed!!!",
                                              592, 593, 286};
                       layout.wheelScrollsList = true;
@@ -93,7 +92,7 @@ void CMacroDialog::initContent() {
   frame().setDropDown({}, 286);
   // The names as record.ini holds them when the list opens: no file, no names.
   frame().setItemSource([path = recordIni_] {
-    const Win32Profile recordIni(path);
+    const SystemProfile recordIni(path);
     return recordIni.exists() ? listMacroNames(recordIni) : std::vector<std::wstring>{};
   });
 }

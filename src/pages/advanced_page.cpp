@@ -19,7 +19,7 @@ constexpr Rect kMacroButtons[3] = {
 
 }  // namespace
 
-AdvancedSettingsPage::AdvancedSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+AdvancedSettingsPage::AdvancedSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host,
                                            Canvas& canvas, Controls& controls,
                                            SystemPointer& system, ProfileFile& recordIni,
                                            RecorderHost& recorderHost)
@@ -76,7 +76,7 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
                     FontKind::Normal, TextAlign::Left);
   }
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
-  canvas.drawText(texts_.systemDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(texts_.systemDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
 
   canvas.drawText(ui.macroSetting, {469, 160, 578, 181}, FontKind::Normal, TextAlign::Centre);
   canvas.drawText(ui.selectMacro, {457, 196, 592, 220}, FontKind::Normal, TextAlign::Centre);
@@ -87,7 +87,7 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   canvas.drawText(ui.macroName, {735, 302, 874, 322}, FontKind::Normal, TextAlign::Left);
   canvas.drawText(ui.loopTimes, {735, 342, 874, 362}, FontKind::Normal, TextAlign::Left);
   canvas.drawText(ui.insertMouseEvent, {735, 382, 874, 402}, FontKind::Normal, TextAlign::Left);
-  const std::wstring* captions[3] = {&texts_.newMacro, &texts_.deleteMacro, &texts_.confirmMacro};
+  const std::wstring* captions[3] = {&texts_.newMacro, &texts_.deleteMacro, &texts_.confirm};
   for (int b = 0; b < 3; ++b) {
     canvas.drawImageOnBase(img::kButtonNormal, kMacroButtons[b].left, kMacroButtons[b].top);
     canvas.drawText(*captions[b], kMacroButtons[b], FontKind::Normal, TextAlign::Centre);

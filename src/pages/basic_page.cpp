@@ -20,15 +20,12 @@ constexpr int kRateBottom = 215;
 }  // namespace
 
 int rateSegmentOf(std::uint8_t code) {
-  switch (code) {
-    case 8: return 1;
-    case 4: return 2;
-    case 2: return 3;
-    default: return 4;
-  }
+  for (int segment = 1; segment < 4; ++segment)
+    if (kReportRates[segment - 1].code == code) return segment;
+  return 4;
 }
 
-BasicSettingsPage::BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+BasicSettingsPage::BasicSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host,
                                      Canvas& canvas, Controls& controls)
     : BasicPage(texts),
       model_(model),
@@ -101,10 +98,10 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   drawModeButtons();
   for (int segment = 1; segment <= 4; ++segment) {
     drawRateSegment(segment, false);
-    static constexpr const wchar_t* kLabels[] = {L"125", L"250", L"500", L"1000"};
     const int left = rateLeft(segment);
-    canvas.drawText(kLabels[segment - 1], {left, kRateBottom + 10, left + 70, kRateBottom + 30},
-                    FontKind::Normal, TextAlign::Centre);
+    canvas.drawText(std::to_wstring(kReportRates[segment - 1].hz),
+                    {left, kRateBottom + 10, left + 70, kRateBottom + 30}, FontKind::Normal,
+                    TextAlign::Centre);
   }
   // Titles start where the artwork leaves room for them; longer translations run on to the
   // right instead of being cut off.
@@ -112,7 +109,7 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   canvas.drawText(ui.reportRateSetting, {504, 161, 860, 182}, FontKind::Normal, TextAlign::Left);
   canvas.drawText(ui.dpiSetting, {504, 275, 680, 296}, FontKind::Normal, TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
-  canvas.drawText(texts_.keyDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(texts_.keyDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
   canvas.drawText(L"Select", {stageLeft(1) - 60, 541, stageLeft(1) - 10, 557}, FontKind::Normal,
                   TextAlign::Right);
   canvas.drawText(L"Color", {stageLeft(1) - 60, 523, stageLeft(1) - 10, 539}, FontKind::Normal,
@@ -173,7 +170,7 @@ void BasicSettingsPage::keyDefaults() {
 
 void BasicSettingsPage::rateClick(int segment) {
   MouseSettings& s = model_.working();
-  const std::uint8_t code = kRateCodes[segment - 1];
+  const std::uint8_t code = kReportRates[segment - 1].code;
   const int current = rateSegmentOf(s.reportRate);
   if (s.reportRate != code) {
     if (current != segment) {

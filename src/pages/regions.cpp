@@ -80,8 +80,6 @@ std::span<const Region> advancedRegions() {
 
 Rect functionListArea(int box) { return {252, 221 + 23 * (box - 1), 463, 491 + 23 * (box - 1)}; }
 
-Rect insertEventListArea() { return {734, 419, 854, 569}; }
-
 std::optional<Region> hitTest(std::span<const Region> regions, Point p) {
   for (const Region& r : regions)
     if (r.rect.contains(p)) return r;

@@ -64,7 +64,6 @@ std::span<const Region> advancedRegions();
 
 // Where an open function list k (1-8) lies; a click there does not dismiss it.
 Rect functionListArea(int box);
-Rect insertEventListArea();
 
 std::optional<Region> hitTest(std::span<const Region> regions, Point p);
 

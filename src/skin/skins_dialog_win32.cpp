@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_rules.h"
 #include "i18n/dialog_texts.h"
+#include "pages/skin_names.h"
 #include "platform/colour_dialog_win32.h"
 
 namespace k8 {
@@ -15,9 +16,9 @@ constexpr Rect kColourPrompt{12, 64, 181, 94};
 
 CSkinsDialog::CSkinsDialog(SkinSettings skin, std::filesystem::path skinsRoot,
                            std::wstring skinName)
-    : SkinnedDialog(
-          std::move(skin),
-          {L"/skins.png", L"Skins Dialog Load background image failed!!!", 560, 562, 266, true}),
+    : SkinnedDialog(std::move(skin),
+                    {img::kSkinsDialog, L"Skins Dialog Load background image failed!!!", 560, 562,
+                     266, true}),
       root_(std::move(skinsRoot)),
       name_(std::move(skinName)),
       path_(this->skin().skinFolder),

@@ -130,7 +130,6 @@ TEST(PageSwitching, NoPageYetDragsOnEveryUnclaimedClick) {
   rig.controller.click({300, 300});
   rig.controller.click({600, 630});  // OK falls through to the drag as well
   EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", "drag 600,630"}));
-  EXPECT_EQ(rig.controller.lastClick().x, 600);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 
@@ -218,10 +217,9 @@ TEST(AdvancedPageRegions, EveryControlResolvesInTableOrder) {
   EXPECT_FALSE(at({100, 211}));
 }
 
-TEST(AdvancedPageRegions, OpenListAreas) {
+TEST(BasicPageRegions, OpenListAreas) {
   EXPECT_EQ(functionListArea(1), (Rect{252, 221, 463, 491}));
   EXPECT_EQ(functionListArea(8), (Rect{252, 382, 463, 652}));
-  EXPECT_EQ(insertEventListArea(), (Rect{734, 419, 854, 569}));
 }
 
 }  // namespace
