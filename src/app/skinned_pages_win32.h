@@ -93,7 +93,7 @@ class SkinnedPages final : public MainWindowPages, private PageControllerHost, p
   BasicSettingsPage basic_;
   Win32SystemPointer systemPointer_;
   Win32Profile recordIni_;
-  RecorderHook recorderHook_;
+  RecorderWindow recorderWindow_;
   AdvancedSettingsPage advanced_;
   PageController controller_;
   BrushCache brushes_;
