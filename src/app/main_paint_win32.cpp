@@ -205,11 +205,11 @@ INT_PTR SkinnedPages::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
   std::array<Colour, 4> stages;
   for (std::size_t s = 0; s < stages.size(); ++s)
     stages[s] = {rgb[3 * s], rgb[3 * s + 1], rgb[3 * s + 2]};
-  const auto rule = mainWindowColours(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)),
-                                      {colour[0], colour[1], colour[2]}, stages);
+  const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+  const auto rule = mainWindowColours(kind, id, {colour[0], colour[1], colour[2]}, stages);
   if (!rule) return FALSE;
   return reinterpret_cast<INT_PTR>(
-      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, window_.normalFont(), brushes_));
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, window_.normalFont(), id, brushes_));
 }
 
 INT_PTR SkinnedPages::onCtlColorStatic(WPARAM w, LPARAM l) {

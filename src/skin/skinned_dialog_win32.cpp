@@ -251,10 +251,11 @@ INT_PTR SkinnedDialog::onMouseWheel(WPARAM wParam, LPARAM) {
 
 INT_PTR SkinnedDialog::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);
-  const auto rule = controlColour(kind, GetDlgCtrlID(control));
+  const int id = GetDlgCtrlID(control);
+  const auto rule = controlColour(kind, id);
   if (!rule) return FALSE;
   return reinterpret_cast<INT_PTR>(
-      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, font_.get(), brushes_));
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, font_.get(), id, brushes_));
 }
 
 INT_PTR SkinnedDialog::onCtlColorStatic(WPARAM w, LPARAM l) {

@@ -1,0 +1,28 @@
+#include "skin/colour_slots.h"
+
+#include <set>
+
+namespace k8 {
+
+bool ColourSlots::inUse(std::uint32_t colour) const {
+  for (const auto& [slot, c] : slots_)
+    if (c == colour) return true;
+  return false;
+}
+
+std::optional<std::uint32_t> ColourSlots::use(int slot, std::uint32_t colour) {
+  const auto [at, added] = slots_.try_emplace(slot, colour);
+  if (added || at->second == colour) return std::nullopt;
+  const std::uint32_t old = at->second;
+  at->second = colour;
+  if (inUse(old)) return std::nullopt;
+  return old;
+}
+
+std::size_t ColourSlots::colourCount() const {
+  std::set<std::uint32_t> colours;
+  for (const auto& [slot, c] : slots_) colours.insert(c);
+  return colours.size();
+}
+
+}  // namespace k8
