@@ -1,7 +1,5 @@
 #include "skin/colour_slots.h"
 
-#include <set>
-
 namespace k8 {
 
 bool ColourSlots::inUse(std::uint32_t colour) const {
@@ -17,12 +15,6 @@ std::optional<std::uint32_t> ColourSlots::use(int slot, std::uint32_t colour) {
   at->second = colour;
   if (inUse(old)) return std::nullopt;
   return old;
-}
-
-std::size_t ColourSlots::colourCount() const {
-  std::set<std::uint32_t> colours;
-  for (const auto& [slot, c] : slots_) colours.insert(c);
-  return colours.size();
 }
 
 }  // namespace k8

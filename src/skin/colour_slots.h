@@ -3,7 +3,6 @@
 // per colour that some control still uses: picking colour after colour for one swatch must not
 // leave a brush behind for each.
 
-#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -15,7 +14,6 @@ class ColourSlots {
   // Control `slot` is painted with `colour` from now on. Returns the colour it had before when
   // no control uses that one any more (its brush can go).
   std::optional<std::uint32_t> use(int slot, std::uint32_t colour);
-  std::size_t colourCount() const;
   void clear() { slots_.clear(); }
 
  private:

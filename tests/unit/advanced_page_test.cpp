@@ -455,16 +455,13 @@ TEST_F(AdvancedPageTest, KeysTypedIntoTheDelayDialogWhileRecordingStayOutOfTheMa
   constexpr std::uint32_t kUp = MacroRecorder::kReleaseBit | MacroRecorder::kPreviousStateBit;
   key(L"A", 0);
   key(L"A", kUp);
-  const Lines recorded = items(kSequenceListId);
-  ASSERT_EQ(recorded, (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
-
   delay_.typed = L"120";
   delay_.whileOpen = [&] {
     for (const wchar_t* k : {L"1", L"2", L"0"}) {
       key(k, 0);
       key(k, kUp);
     }
-    key(L"Enter", 0);  // ends the dialog; its release reaches the main window afterwards
+    key(L"Enter", 0);  // its release may come only once the dialog has closed
   };
   page_.listHover(kSequenceListId, {5, FakeControls::kItemHeight + 3});
   page_.command(kSequenceListId, Notify::DoubleClick);

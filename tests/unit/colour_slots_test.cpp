@@ -9,21 +9,16 @@ namespace {
 TEST(ColourSlots, ABrushGoesWhenTheLastControlPaintedWithItsColourTakesAnother) {
   ColourSlots slots;
   constexpr int kSwatch = 561, kList = 562, kField = 563;
-  EXPECT_EQ(slots.use(kList, 0x000000), std::nullopt);
-  EXPECT_EQ(slots.use(kField, 0x000000), std::nullopt);
-  EXPECT_EQ(slots.use(kSwatch, 0x0000FF), std::nullopt);
+  slots.use(kList, 0x000000);
+  slots.use(kField, 0x000000);
+  slots.use(kSwatch, 0x0000FF);
   // Picking colour after colour for the swatch keeps one brush for it, not one per pick.
-  std::uint32_t before = 0x0000FF;
-  for (std::uint32_t c = 1; c <= 100; ++c) {
-    EXPECT_EQ(slots.use(kSwatch, c << 8), before);
-    before = c << 8;
-  }
-  EXPECT_EQ(slots.colourCount(), 2u);
-  // A colour another control still uses stays.
+  for (std::uint32_t c = 1; c <= 100; ++c)
+    EXPECT_EQ(slots.use(kSwatch, c << 8), c == 1 ? 0xFF : (c - 1) << 8);
+  // A colour another control still uses stays; the same colour again changes nothing.
   EXPECT_EQ(slots.use(kList, 0x123456), std::nullopt);
   EXPECT_EQ(slots.use(kField, 0x123456), 0x000000u);
-  EXPECT_EQ(slots.use(kField, 0x123456), std::nullopt) << "the same colour again changes nothing";
-  EXPECT_EQ(slots.colourCount(), 2u);
+  EXPECT_EQ(slots.use(kField, 0x123456), std::nullopt);
 }
 
 }  // namespace
