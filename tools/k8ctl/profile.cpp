@@ -91,6 +91,23 @@ std::vector<ProfileMacro> macrosFromJson(const Json& value, const std::string& p
   return macros;
 }
 
+// Runs `parse`; false with `error` set when the text is not JSON or a field is bad.
+template <class Parse>
+bool parsing(Parse parse, std::string& error) {
+  try {
+    parse();
+  } catch (const Json::exception& e) {
+    // Malformed text, and also well-formed JSON the parser cannot hold (a number past the
+    // range of a double).
+    error = std::string("not JSON: ") + e.what();
+    return false;
+  } catch (const FieldError& e) {
+    error = e.what();
+    return false;
+  }
+  return true;
+}
+
 Json macrosJson(const std::vector<ProfileMacro>& list) {
   Json macros = Json::array();
   for (const auto& m : list) {
@@ -198,74 +215,59 @@ std::string macrosToJson(const std::vector<ProfileMacro>& macros) {
 }
 
 bool parseMacros(std::string_view json, std::vector<ProfileMacro>& macros, std::string& error) {
-  try {
-    macros = macrosFromJson(Json::parse(json), "macros");
-  } catch (const Json::exception& e) {
-    error = std::string("not JSON: ") + e.what();
-    return false;
-  } catch (const FieldError& e) {
-    error = e.what();
-    return false;
-  }
-  return true;
+  return parsing([&] { macros = macrosFromJson(Json::parse(json), "macros"); }, error);
 }
 
 bool parseProfile(std::string_view json, Profile& p, std::string& error) {
-  try {
-    const Json j = Json::parse(json);
-    Fields f(j, "profile");
-    if (f.take("format") != kFormat) badField("format", std::string("must be \"") + kFormat + "\"");
-    integerIn(f.take("version"), "version", kVersion, kVersion);
-    p.settings = emptyRecord();
-    recordFromJson(f.take("settings"), "settings", p.settings);
+  return parsing(
+      [&] {
+        const Json j = Json::parse(json);
+        Fields f(j, "profile");
+        if (f.take("format") != kFormat)
+          badField("format", std::string("must be \"") + kFormat + "\"");
+        integerIn(f.take("version"), "version", kVersion, kVersion);
+        p.settings = emptyRecord();
+        recordFromJson(f.take("settings"), "settings", p.settings);
 
-    Fields skin(f.take("skin"), "skin");
-    const std::string code = text(skin.take("language"), "skin.language", 3);
-    int language = -1;
-    for (int l = 0; l < kLanguageCount; ++l) {
-      if (languageCode(languageAt(l)) == code) language = l;
-    }
-    if (language < 0) badField("skin.language", "must be EN, CHS, CHT or TUK");
-    p.language = languageAt(language);
-    p.skin.textColor = colour(skin.take("textColor"), "skin.textColor");
-    p.skin.skinName = fromUtf8(text(skin.take("name"), "skin.name", kSkinNameLimit));
-    checkProfileValue(p.skin.skinName, "skin.name");
-    if (p.skin.skinName.find_first_of(L"/\\:*?\"<>|") != std::wstring::npos ||
-        p.skin.skinName == L"." || p.skin.skinName == L"..") {
-      badField("skin.name", "must be a folder name under Skins");
-    }
-    skin.done();
-
-    Fields captions(f.take("captions"), "captions");
-    for (int l = 0; l < kLanguageCount; ++l) {
-      const std::string lp = captions.pathOf(languageCode(languageAt(l)));
-      Fields modes(captions.take(languageCode(languageAt(l))), lp);
-      for (int mode = 0; mode < 2; ++mode) {
-        const std::string mp = modes.pathOf(mode ? "B" : "A");
-        const Json& list = arrayOf(modes.take(mode ? "B" : "A"), mp, kButtonSlots, true);
-        for (std::size_t b = 0; b < kButtonSlots; ++b) {
-          const std::string bp = mp + "[" + std::to_string(b) + "]";
-          std::wstring caption = fromUtf8(text(list[b], bp, kCaptionLimit));
-          checkProfileValue(caption, bp);
-          p.captions[static_cast<std::size_t>(l)].mode(mode)[b] = std::move(caption);
+        Fields skin(f.take("skin"), "skin");
+        const std::string code = text(skin.take("language"), "skin.language", 3);
+        int language = -1;
+        for (int l = 0; l < kLanguageCount; ++l) {
+          if (languageCode(languageAt(l)) == code) language = l;
         }
-      }
-      modes.done();
-    }
-    captions.done();
+        if (language < 0) badField("skin.language", "must be EN, CHS, CHT or TUK");
+        p.language = languageAt(language);
+        p.skin.textColor = colour(skin.take("textColor"), "skin.textColor");
+        p.skin.skinName = fromUtf8(text(skin.take("name"), "skin.name", kSkinNameLimit));
+        checkProfileValue(p.skin.skinName, "skin.name");
+        if (p.skin.skinName.find_first_of(L"/\\:*?\"<>|") != std::wstring::npos ||
+            p.skin.skinName == L"." || p.skin.skinName == L"..") {
+          badField("skin.name", "must be a folder name under Skins");
+        }
+        skin.done();
 
-    p.macros = macrosFromJson(f.take("macros"), "macros");
-    f.done();
-  } catch (const Json::exception& e) {
-    // Malformed text, and also well-formed JSON the parser cannot hold (a number past the
-    // range of a double).
-    error = std::string("not JSON: ") + e.what();
-    return false;
-  } catch (const FieldError& e) {
-    error = e.what();
-    return false;
-  }
-  return true;
+        Fields captions(f.take("captions"), "captions");
+        for (int l = 0; l < kLanguageCount; ++l) {
+          const std::string lp = captions.pathOf(languageCode(languageAt(l)));
+          Fields modes(captions.take(languageCode(languageAt(l))), lp);
+          for (int mode = 0; mode < 2; ++mode) {
+            const std::string mp = modes.pathOf(mode ? "B" : "A");
+            const Json& list = arrayOf(modes.take(mode ? "B" : "A"), mp, kButtonSlots, true);
+            for (std::size_t b = 0; b < kButtonSlots; ++b) {
+              const std::string bp = mp + "[" + std::to_string(b) + "]";
+              std::wstring caption = fromUtf8(text(list[b], bp, kCaptionLimit));
+              checkProfileValue(caption, bp);
+              p.captions[static_cast<std::size_t>(l)].mode(mode)[b] = std::move(caption);
+            }
+          }
+          modes.done();
+        }
+        captions.done();
+
+        p.macros = macrosFromJson(f.take("macros"), "macros");
+        f.done();
+      },
+      error);
 }
 
 bool writeProfile(const fs::path& folder, const Profile& p, std::string& error) {
