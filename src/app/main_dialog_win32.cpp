@@ -8,6 +8,7 @@
 #include "i18n/str_ini.h"
 #include "i18n/ui_fonts_win32.h"
 #include "pages/skin_names.h"
+#include "platform/modal_windows.h"
 #include "platform/system_profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
@@ -260,6 +261,7 @@ void CPexonDlg::messageBox(const std::wstring& text) { messageBox(text, appTitle
 
 void CPexonDlg::messageBox(const std::wstring& text, const std::wstring& caption) {
   journal({L"messagebox", caption, text});
+  const ModalWindow modal;
   MessageBoxW(hwnd_, text.c_str(), caption.c_str(), MB_OK);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/handles_win32.h"
+#include "platform/modal_windows.h"
 
 namespace k8 {
 
@@ -61,6 +62,7 @@ void TrayIcon::showMenu(HWND owner, UINT commandId, const std::wstring& text) {
   if (!menu) return;
   AppendMenuW(menu.get(), MF_STRING, commandId, text.c_str());
   SetForegroundWindow(owner);
+  const ModalWindow modal;
   TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, owner, nullptr);
   // Lets the menu close properly when the user clicks elsewhere.
   PostMessageW(owner, WM_NULL, 0, 0);

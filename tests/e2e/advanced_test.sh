@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Advanced page under Wine: the first visit shows the session's pointer settings, OK writes
-# changed ones back to the system, a macro recorded from the keyboard is saved, encoded and sent
+# changed ones back to the system, a macro recorded from the keyboard (with a delay changed in the
+# delay dialog while it records) is saved, encoded and sent
 # with Apply, loop times out of range become 1, the macro given to a button through the
 # macro-key dialog goes into config.bin and the key matrix, Delete removes the macro's section at
 # once; screenshots of the page with a macro in both skins.
@@ -71,7 +72,8 @@ click_at "$win" "$(cell_x 5)" "$(cell_y 2)"
 click_at "$win" "$(cell_x 9)" "$(cell_y 3)"
 click_at "$win" 59 263
 
-# A macro: name, New, record A then B, Stop, Confirm.
+# A macro: name, New, record A then B, change the first delay in the delay dialog while still
+# recording (what is typed there is the dialog's, not the macro's), Stop, Confirm.
 click_at "$win" 767 329
 send_keys "$win" m a c r o
 click_at "$win" 565 538
@@ -80,13 +82,26 @@ check "Start Recording asks first" close_box "Start Recording"
 sleep 0.3
 send_keys "$win" a b
 sleep 0.5
+move_to "$win" 650 240  # the second line, "50 ms"
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+if wait_for "delay dialog" dialog_window; then
+  dlg=$(dialog_window)
+  click_at "$win" 112 136
+  send_keys "$dlg" 1 2 0 Return
+  sleep 0.3
+  dialog_ok || e2e_fail "OK did not close the delay dialog"
+else
+  e2e_fail "a double-clicked delay line opens the delay dialog"
+fi
+sleep 0.5
 click_at "$win" 749 279
 check "Stop Recording tells" close_box "Stop Recording"
 click_at "$win" 773 538
 check "Confirm saves the recorded macro" wait_for "record.ini" test -s "$E2E_APP/record.ini"
 listed=$(macros_listed)
-check "record.ini holds A then B as seven lines ($(echo $listed))" test \
-  "$(echo $listed)" = "0 macro: 7 lines, 4 pairs A Dn 50 ms A Up 50 ms B Dn 50 ms B Up"
+check "record.ini holds A then B as seven lines, the first delay changed ($(echo $listed))" test \
+  "$(echo $listed)" = "0 macro: 7 lines, 4 pairs A Dn 120 ms A Up 50 ms B Dn 50 ms B Up"
 cp "$E2E_APP/record.ini" "$work/record.ini"
 move_to "$win" 400 40
 sleep 0.5

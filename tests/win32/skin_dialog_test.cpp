@@ -28,6 +28,7 @@ class DemoDialog : public SkinnedDialog {
 
   std::vector<std::wstring> messages;
   std::vector<std::wstring> items;
+  Colour valueColour{40, 40, 40};  // picked again and again, as a swatch's
 
   using SkinnedDialog::background;
   using SkinnedDialog::dropList;
@@ -55,12 +56,12 @@ class DemoDialog : public SkinnedDialog {
     frame().setDropDown(items, 266);
     frame().setValue(0, items[0]);
   }
-  std::optional<ColourRule> controlColour(ChildKind, int) override {
+  std::optional<ColourRule> controlColour(ChildKind, int id) override {
     ColourRule rule;
     rule.text = Colour{255, 255, 255};
     rule.transparent = true;
     rule.normalFont = true;
-    rule.brush = Colour{40, 40, 40};
+    rule.brush = id == kValueId ? valueColour : Colour{40, 40, 40};
     return rule;
   }
   void showMessage(const std::wstring& text, const std::wstring& caption) override {
@@ -177,17 +178,23 @@ TEST(SkinnedDialog, DropDownListOpensClosesScrollsAndChooses) {
     d.send(WM_LBUTTONDOWN, 300, 100);
     EXPECT_EQ(d.dropList(), nullptr) << "a click elsewhere closes the list";
 
-    // Colour messages reuse the dialog's one brush of that colour.
+    // Colour messages reuse the dialog's one brush of that colour; a new colour replaces it.
     HDC dc = GetDC(value);
-    const LRESULT first = SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(value));
-    for (int i = 0; i < 50; ++i)
-      EXPECT_EQ(SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(value)),
-                first);
-    ReleaseDC(value, dc);
+    const auto colourMessage = [&] {
+      return SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(value));
+    };
+    const LRESULT first = colourMessage();
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(colourMessage(), first);
     EXPECT_NE(first, 0);
     EXPECT_EQ(d.ownedBrushes(), 1u);
+    for (std::uint8_t c = 1; c <= 30; ++c) {
+      d.valueColour = Colour{c, c, c};
+      EXPECT_NE(colourMessage(), 0);
+    }
+    // The list may have painted in between with the first colour.
+    EXPECT_LE(d.ownedBrushes(), 2u) << "one brush per colour in use, not one per colour picked";
+    ReleaseDC(value, dc);
     d.send(WM_LBUTTONDOWN, kClose.x, kClose.y);
   });
   EXPECT_EQ(dialog.run(), IDCANCEL);
