@@ -11,7 +11,7 @@
 #include "dialogs/dialog_rules.h"
 #include "platform/colour_dialog_win32.h"
 #include "settings/config_file.h"
-#include "skin/skins_dialog_win32.h"
+#include "dialogs/skins_dialog_win32.h"
 #include "sync/program_persistence.h"
 
 namespace k8 {

@@ -167,7 +167,9 @@ struct FrameRig {
   RecordingCanvas canvas;
   FakeFrameHost host;
   SkinnedFrame frame{canvas, host};
-  FrameRig() { frame.setDropDown({L"Play", L"Stop", L"Next", L"Prev"}, 266); }
+  FrameRig() {
+    frame.setDropDown({L"Play", L"Stop", L"Next", L"Prev"}, layout::rect("media-key", "drop list"));
+  }
 };
 
 constexpr Point kInOk{200, 260};
@@ -294,7 +296,7 @@ TEST(SkinnedFrameClicks, AnItemSourceIsReadOnEveryOpening) {
   RecordingCanvas canvas;
   FakeFrameHost host;
   SkinnedFrame frame{canvas, host};
-  frame.setDropDown({}, 286);
+  frame.setDropDown({}, layout::rect("macro-key", "drop list"));
   int reads = 0;
   frame.setItemSource(
       [&reads] { return std::vector<std::wstring>(static_cast<std::size_t>(reads++), L"m"); });

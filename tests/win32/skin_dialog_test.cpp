@@ -52,7 +52,7 @@ class DemoDialog : public SkinnedDialog {
  protected:
   void initContent() override {
     for (int i = 0; i < 20; ++i) items.push_back(L"Item " + std::to_wstring(i));
-    frame().setDropDown(items, 266);
+    frame().setDropDown(items, layout::rect("media-key", "drop list"));
     frame().setValue(0, items[0]);
   }
   std::optional<ColourRule> controlColour(ChildKind, int) override {

@@ -1,8 +1,9 @@
-#include "dialogs/key_chooser.h"
+#include "pages/key_chooser.h"
 
 #include <array>
 #include <vector>
 
+#include "pages/regions.h"
 #include "settings/key_codes.h"
 #include "settings/key_tables.h"
 
@@ -12,8 +13,6 @@ namespace {
 constexpr std::array<std::wstring_view, 4> kDpiItems{L"DPI +", L"DPI -", L"DPI Loop", L"Shift DPI"};
 
 int listId(int button) { return kFunctionListFirstId + button; }
-
-Rect listRect(int button) { return {252, 221 + 23 * button, 463, 491 + 23 * button}; }
 
 std::vector<std::wstring> functionItems(const UiStrings& ui) {
   std::vector<std::wstring> items;
@@ -64,7 +63,7 @@ void KeyChooser::fieldClick(int button) {
       return;
     }
   }
-  controls_.createListBox(listId(button), listRect(button), functionItems(model_.texts),
+  controls_.createListBox(listId(button), functionListArea(button + 1), functionItems(model_.texts),
                           kStyleBorder | kStyleNotify);
 }
 
