@@ -6,6 +6,7 @@
 namespace k8 {
 namespace {
 
+using testing::centre;
 using testing::PageControllerRig;
 using testing::rectText;
 using Calls = std::vector<std::string>;
@@ -28,6 +29,8 @@ const CommonCase kCommon[] = {
     {Control::AdvancedTab, layout::rect("pages", "Advanced tab"), {}},
     {Control::Cancel, layout::rect("pages", "Cancel"), {"revert", "hide", "drag"}},
 };
+
+std::string dragAt(Point p) { return "drag " + std::to_string(p.x) + "," + std::to_string(p.y); }
 
 Calls withDragAt(Calls calls, Point p) {
   for (auto& c : calls)
@@ -72,31 +75,37 @@ TEST(CommonRegions, EveryRowActsInsideAndNotOnItsExclusiveEdges) {
 TEST(CommonRegions, AClickOnASharedEdgeActsOnOneButtonOnly) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({666, 630});  // OK's last column is Apply's first
-  EXPECT_EQ(rig.host.take(), (Calls{"apply", "hide", "drag 666,630"}));
-  rig.controller.click({770, 630});  // Apply's last column is Cancel's first
-  EXPECT_EQ(rig.host.take(), (Calls{"apply", "drag 770,630"}));
+  const Point okLast{kCommon[0].rect.right - 1, kCommon[0].rect.top + 7};
+  ASSERT_TRUE(kCommon[1].rect.contains(okLast)) << "OK's last column is Apply's first";
+  rig.controller.click(okLast);
+  EXPECT_EQ(rig.host.take(), (Calls{"apply", "hide", dragAt(okLast)}));
+  const Point applyLast{kCommon[1].rect.right - 1, kCommon[1].rect.top + 7};
+  ASSERT_TRUE(kCommon[7].rect.contains(applyLast)) << "Apply's last column is Cancel's first";
+  rig.controller.click(applyLast);
+  EXPECT_EQ(rig.host.take(), (Calls{"apply", dragAt(applyLast)}));
 }
 
 TEST(CommonRegions, OkAndApplyNeedTheMouse) {
   PageControllerRig rig;
   rig.show(Page::Basic);
   rig.host.present = false;
-  rig.controller.click({600, 630});
-  rig.controller.click({700, 630});
-  EXPECT_EQ(rig.host.take(), (Calls{"drag 600,630", "drag 700,630"}));
+  const Point ok = centre(kCommon[0].rect), apply = centre(kCommon[1].rect);
+  rig.controller.click(ok);
+  rig.controller.click(apply);
+  EXPECT_EQ(rig.host.take(), (Calls{dragAt(ok), dragAt(apply)}));
 }
 
 TEST(CommonRegions, ConfirmedSkinsRedrawTheShownPageAndRaiseTheWindow) {
   PageControllerRig rig;
   rig.show(Page::Advanced);
-  rig.controller.click({705, 10});
+  const Point skins = centre(kCommon[2].rect);
+  rig.controller.click(skins);
   EXPECT_TRUE(rig.canvas.take().empty()) << "a cancelled skins dialog draws nothing";
   rig.host.take();
 
   rig.host.skinsConfirmed = true;
-  rig.controller.click({705, 10});
-  EXPECT_EQ(rig.host.take(), (Calls{"skins", "front", "drag 705,10"}));
+  rig.controller.click(skins);
+  EXPECT_EQ(rig.host.take(), (Calls{"skins", "front", dragAt(skins)}));
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 2);
   EXPECT_EQ(rig.canvas.ops.front(), "image /AdvancedSet2.png 0,0");
@@ -106,7 +115,7 @@ TEST(CommonRegions, ConfirmedSkinsRedrawTheShownPageAndRaiseTheWindow) {
 TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({20, 60});
+  rig.controller.click(centre(layout::rect("pages", "Basic tab")));
   EXPECT_TRUE(rig.canvas.ops.empty());
   EXPECT_TRUE(rig.host.calls.empty());
   EXPECT_EQ(rig.basic.drawn, 1);
@@ -116,11 +125,13 @@ TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
 TEST(PageSwitching, TabsSwapPagesAndDestroyTheOldPagesChildren) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({60, 54});
+  const Rect basicTab = layout::rect("pages", "Basic tab"),
+             advancedTab = layout::rect("pages", "Advanced tab");
+  rig.controller.click({advancedTab.left, advancedTab.top});
   EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 1);
-  rig.controller.click({53, 93});
+  rig.controller.click({basicTab.right - 1, basicTab.bottom - 1});
   EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
@@ -128,10 +139,11 @@ TEST(PageSwitching, TabsSwapPagesAndDestroyTheOldPagesChildren) {
 
 TEST(PageSwitching, NoPageYetDragsOnEveryUnclaimedClick) {
   PageControllerRig rig;
+  const Point ok = centre(kCommon[0].rect);
   rig.controller.click({300, 300});
-  rig.controller.click({600, 630});  // OK falls through to the drag as well
-  EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", "drag 600,630"}));
-  EXPECT_EQ(rig.controller.lastClick().x, 600);
+  rig.controller.click(ok);  // OK falls through to the drag as well
+  EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", dragAt(ok)}));
+  EXPECT_EQ(rig.controller.lastClick().x, ok.x);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 
