@@ -80,7 +80,9 @@ class DemoDialog : public SkinnedDialog {
 };
 
 constexpr Rgb kBlue{0, 0, 200}, kRed{200, 0, 0}, kGreen{0, 200, 0}, kYellow{200, 200, 0};
-constexpr POINT kOk{200, 262}, kCancel{320, 262}, kClose{360, 15}, kField{100, 135};
+constexpr POINT centreOf(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+constexpr POINT kOk = centreOf(kFrameOk), kCancel = centreOf(kFrameCancel),
+                kClose = centreOf(kFrameClose), kField = centreOf(kDropField);
 
 TEST(SkinnedDialog, HoverImagesFollowTheFrameRules) {
   if (!testing::canMakeWindows()) GTEST_SKIP() << "no display for windows";
