@@ -88,4 +88,15 @@ consteval std::array<std::array<Rect, C>, R> grid(std::string_view window,
   return out;
 }
 
+// A coordinate of the table at `dpi` (96 leaves it as it is): rounded to the nearest pixel,
+// halves upward, the same way for every edge, so that rectangles that meet at 96 DPI still meet.
+constexpr int scaled(int v, int dpi) {
+  const long long twice = 2LL * v * dpi + 96;  // 2 * (v * dpi / 96 + 1/2) * 96
+  const long long q = twice >= 0 ? twice / 192 : -((-twice + 191) / 192);  // floor
+  return static_cast<int>(q);
+}
+constexpr Rect scaled(Rect r, int dpi) {
+  return {scaled(r.left, dpi), scaled(r.top, dpi), scaled(r.right, dpi), scaled(r.bottom, dpi)};
+}
+
 }  // namespace k8::layout

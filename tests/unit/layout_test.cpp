@@ -6,6 +6,7 @@
 
 #include "pages/layout_table.h"
 #include "pages/regions.h"
+#include "pages/system_pointer.h"
 
 namespace k8 {
 namespace {
@@ -64,6 +65,27 @@ TEST(LayoutTable, TheCommonDropFieldIsTheSameInEachDialog) {
     EXPECT_EQ(layout::at(window, "value display"), layout::rect("media-key", "value display"))
         << window;
   }
+}
+
+// Each edge is rounded on its own, so rectangles that meet at 96 DPI meet at every scale, and a
+// row of cells keeps no gaps; 96 DPI is the table itself.
+TEST(LayoutScale, EdgesRoundOneWayAndNeighboursStillMeet) {
+  for (const layout::Row& row : layout::kRows) EXPECT_EQ(layout::scaled(row.rect, 96), row.rect);
+  EXPECT_EQ(layout::scaled(Rect{1, 3, 5, 7}, 144), (Rect{2, 5, 8, 11})) << "halves go up";
+  EXPECT_EQ(layout::scaled(Rect{-8, -1, 0, 1}, 144), (Rect{-12, -1, 0, 2})) << "also below 0";
+  EXPECT_EQ(layout::scaled(Rect{-3, 0, 0, 0}, 120), (Rect{-4, 0, 0, 0}));
+  for (int dpi : {120, 144, 168, 192, 240, 288}) {
+    const Rect ok = layout::scaled(layout::rect("pages", "OK"), dpi);
+    const Rect apply = layout::scaled(layout::rect("pages", "Apply"), dpi);
+    EXPECT_LT(apply.left, ok.right) << dpi << ": OK and Apply still overlap, with no gap";
+    for (int p = 1; p < kPointerSteps; ++p) {
+      const Rect cell = layout::scaled(layout::at("advanced", "slider row 1 cell #", {p}), dpi);
+      const Rect next = layout::scaled(layout::at("advanced", "slider row 1 cell #", {p + 1}), dpi);
+      EXPECT_EQ(cell.right, next.left) << dpi << ": cells " << p << " and " << p + 1;
+    }
+  }
+  EXPECT_EQ(layout::scaled(layout::rect("pages", "OK"), 192).width(),
+            2 * layout::rect("pages", "OK").width());
 }
 
 }  // namespace
