@@ -80,9 +80,10 @@ class DemoDialog : public SkinnedDialog {
 };
 
 constexpr Rgb kBlue{0, 0, 200}, kRed{200, 0, 0}, kGreen{0, 200, 0}, kYellow{200, 200, 0};
-constexpr POINT centreOf(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-constexpr POINT kOk = centreOf(kFrameOk), kCancel = centreOf(kFrameCancel),
-                kClose = centreOf(kFrameClose), kField = centreOf(kDropField);
+// Points inside the frame's buttons and field, left of their centred captions.
+constexpr POINT leftPart(Rect r) { return {r.left + 8, (r.top + r.bottom) / 2}; }
+constexpr POINT kOk = leftPart(kFrameOk), kCancel = leftPart(kFrameCancel),
+                kClose = leftPart(kFrameClose), kField = leftPart(kDropField);
 
 TEST(SkinnedDialog, HoverImagesFollowTheFrameRules) {
   if (!testing::canMakeWindows()) GTEST_SKIP() << "no display for windows";
