@@ -12,6 +12,7 @@
 #include "pages/child_controls_win32.h"
 #include "pages/layout_table.h"
 #include "pages/page_controller.h"
+#include "pages/skin_names.h"
 #include "platform/handles_win32.h"
 #include "platform/profile.h"
 #include "skin/skin_canvas_win32.h"
@@ -29,7 +30,7 @@ class QuietHost : public PageControllerHost, public PageHost {
  public:
   bool mousePresent() const override { return true; }
   void applyAndCommit() override {}
-  void revertAndMarkCancel() override {}
+  void revert() override {}
   void hideWindow() override {}
   bool runSkinsDialog() override { return false; }
   void bringToFront() override {}
@@ -54,7 +55,7 @@ double now() {
 
 int run(const std::wstring& folder, int rounds) {
   const ImageLibraryHold hold;
-  SkinImage main(folder + L"/main.png");
+  SkinImage main(folder + img::kMain);
   if (!main.ok()) {
     std::fprintf(stderr, "skin_bench: no main.png in the skin folder\n");
     return 2;
@@ -83,7 +84,7 @@ int run(const std::wstring& folder, int rounds) {
   DeviceState device;
   const UiStrings ui = uiStringsFor(Language::English);
   PageModel model{settings, captions, device, ui};
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   BasicSettingsPage basic(texts, model, host, canvas, controls);
   AdvancedPage advanced(texts);
   PageController controller(canvas, controls, host, basic, advanced);

@@ -12,7 +12,7 @@
 #include "dialogs/skins_dialog_win32.h"
 #include "platform/colour_dialog_win32.h"
 #include "settings/config_file.h"
-#include "sync/program_persistence.h"
+#include "sync/program_apply.h"
 
 namespace k8 {
 
@@ -21,31 +21,29 @@ bool SkinnedPages::mousePresent() const { return window_.link().mousePresent(); 
 void SkinnedPages::applyAndCommit() {
   Transport transport(window_.link().feature(), window_.link().featureLengths(), window_.pause());
   CommandSet commands(transport, window_.deviceState());
-  const std::wstring title = programFilePath().stem().wstring();
-  ProgramPersistence persistence(
-      [this, &title](const MouseSettings& s) {
-        if (saveSettings(s, window_.paths().configBin, title,
-                         [this](const std::wstring& text, const std::wstring& caption) {
-                           window_.messageBox(text, caption);
-                         }))
-          window_.settings().firstRunFlag = 1;
-      },
-      captions_);
-  const bool delivered = applySettings(window_.settings().working, commands, persistence);
-  window_.settings().commit();
-  advanced_.writeSystemSettings();
-  // Kept and saved all the same; the next connection of the mouse sends them again.
-  if (!delivered) {
-    SendMessageW(window_.hwnd(), WM_DEVICE_NOTICE,
-                 static_cast<WPARAM>(NoticeKind::SettingsNotDelivered), 0);
-  }
+  k8::applyAndCommit(window_.settings(), commands, *this);
 }
 
-void SkinnedPages::revertAndMarkCancel() {
+bool SkinnedPages::saveConfig(const MouseSettings& s) {
+  return saveSettings(s, window_.paths().configBin, programFilePath().stem().wstring(),
+                      [this](const std::wstring& text, const std::wstring& caption) {
+                        window_.messageBox(text, caption);
+                      });
+}
+
+void SkinnedPages::saveCaptions() { captions_.save(); }
+
+void SkinnedPages::writeSystemSettings() { advanced_.writeSystemSettings(); }
+
+void SkinnedPages::tellNotDelivered() {
+  SendMessageW(window_.hwnd(), WM_DEVICE_NOTICE,
+               static_cast<WPARAM>(NoticeKind::SettingsNotDelivered), 0);
+}
+
+void SkinnedPages::revert() {
   window_.settings().revert();
   // The captions go back with the functions they describe, whichever page was shown.
   captions_.load();
-  cancelPending_ = true;
 }
 
 void SkinnedPages::hideWindow() { window_.hideWindow(); }

@@ -7,14 +7,13 @@
 #include "app/resource_ids.h"
 #include "i18n/str_ini.h"
 #include "i18n/ui_fonts_win32.h"
-#include "platform/profile_win32.h"
+#include "pages/skin_names.h"
+#include "platform/system_profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
-
-HWND g_mainWindow = nullptr;
 
 const MessageRow<CPexonDlg> CPexonDlg::kMessageTable[] = {
     {WM_INITDIALOG, kAny, kAny, &CPexonDlg::onInitDialog},
@@ -119,7 +118,6 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   const LONG_PTR exStyle = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
   SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
 
-  g_mainWindow = hwnd_;
   // Shell restarts announce themselves with this message; the icon is then added again. The
   // program runs elevated and the shell does not, so the message has to be let through.
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
@@ -160,7 +158,7 @@ bool CPexonDlg::initialiseAfterDiscovery() {
 }
 
 void CPexonDlg::loadLanguageAndSkin() {
-  strIni_ = std::make_unique<Win32Profile>(paths_.strIni);
+  strIni_ = std::make_unique<SystemProfile>(paths_.strIni);
   languageCode_ = readLanguageCode(*strIni_);
   language_ = languageFromCode(languageCode_);
   strings_ = uiStringsFor(language_);
@@ -184,7 +182,7 @@ void CPexonDlg::changeSkin(std::wstring name, std::wstring folder,
 }
 
 void CPexonDlg::loadBackBuffer() {
-  SkinImage background(skinFolder_ + L"/main.png");
+  SkinImage background(skinFolder_ + img::kMain);
   if (!background.ok()) return;  // a skin without main.png keeps the buffer it had
   backBufferSize_ = SIZE{background.width(), background.height()};
   backBuffer_.reset(background.release());

@@ -4,7 +4,8 @@
 //   main_dialog_win32.cpp     message table, binding, start-up, visibility, exit
 //   tray_win32.cpp            the icon's callback, its menu and the notices
 //   device_events_win32.cpp   device notifications and the reader's reports
-//   main_window_pages_win32.cpp  painting and clicks (the page code's seam)
+// Painting, clicks and the pages reach it through MainWindowPages (main_window_pages_win32.h),
+// implemented by SkinnedPages (skinned_pages_win32.h).
 
 // clang-format off
 #include <windows.h>
@@ -41,9 +42,6 @@ inline constexpr wchar_t kWindowClass[] = L"GamingMouse-dwQTV-K8Class";
 inline constexpr wchar_t kInstanceMutex[] = L"dwQTV-K8Mutex";
 inline constexpr wchar_t kTrayTooltip[] = L"GamingMouse";
 
-// The main window's handle, recorded at start-up; the reader and the hooks send to it.
-extern HWND g_mainWindow;
-
 class CPexonDlg {
  public:
   CPexonDlg(HINSTANCE instance, const ProgramOptions& options);
@@ -78,7 +76,6 @@ class CPexonDlg {
   // not: then nothing can be drawn).
   void dropBackBuffer() { backBuffer_.reset(); }
   bool ensureBackBuffer();
-  SIZE backBufferSize() const { return backBufferSize_; }
   HFONT normalFont() const { return normalFont_.get(); }
   HFONT boldFont() const { return boldFont_.get(); }
 

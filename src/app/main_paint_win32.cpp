@@ -45,16 +45,6 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
 
 namespace {
 
-PageTexts pageTexts(const UiStrings& ui) {
-  PageTexts t;
-  t.keyDefault = ui.keyDefaults;
-  t.systemDefault = ui.systemDefaults;
-  t.newMacro = ui.newMacro;
-  t.deleteMacro = ui.deleteMacro;
-  t.confirmMacro = ui.confirm;
-  return t;
-}
-
 Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 }  // namespace
@@ -62,18 +52,17 @@ Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 SkinnedPages::SkinnedPages(CPexonDlg& window)
     : window_(window),
       captions_(window.captions()),
-      texts_(pageTexts(window.strings())),
       model_{window.settings(), window.captions(), window.deviceState(), window.strings()},
       dialogs_(createSubDialogs(window)),
       canvas_(window.hwnd(), window.skinFolder()),
       controls_(window.hwnd()),
-      basic_(texts_, model_, *this, canvas_, controls_),
+      basic_(window.strings(), model_, *this, canvas_, controls_),
       recordIni_(window.paths().recordIni),
       recorderHook_(window.hwnd(), WM_RECORDER_KEY,
                     [this](std::wstring_view name, std::uint32_t keyData) {
                       advanced_.macros().onHookKey(name, keyData);
                     }),
-      advanced_(texts_, model_, *this, canvas_, controls_, systemPointer_, recordIni_,
+      advanced_(window.strings(), model_, *this, canvas_, controls_, systemPointer_, recordIni_,
                 recorderHook_),
       controller_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
@@ -95,17 +84,10 @@ void SkinnedPages::windowHidden() {
 void SkinnedPages::beforeShow() {
   // From here on the user shows the window; the start-up frame paints are over.
   startHidden_.disarm();
-  const bool hadBuffer = window_.backBuffer() != nullptr;
+  const bool bufferKept = window_.backBuffer() != nullptr;
   window_.ensureBackBuffer();
   canvas_.setBitmap(window_.backBuffer());
-  if (controller_.currentPage() == Page::None) {
-    controller_.showPage(Page::Basic);
-  } else if (cancelPending_) {
-    cancelPending_ = false;
-    controller_.redrawPage();
-  } else if (!hadBuffer) {
-    controller_.repaint();
-  }
+  controller_.beforeShow(bufferKept);
 }
 
 bool SkinnedPages::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

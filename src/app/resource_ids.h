@@ -3,8 +3,6 @@
 // the resource compiler reads this file too.
 
 #define IDD_MAIN_WINDOW 700
-#define IDD_SUB_DIALOG_FIRST 701
-#define IDD_SUB_DIALOG_LAST 708
 #define IDI_PROGRAM 710
 
 #define ID_TRAY_EXIT 1028

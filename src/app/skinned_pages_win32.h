@@ -22,16 +22,20 @@
 #include "pages/pages.h"
 #include "pages/system_pointer_win32.h"
 #include "platform/message_table_win32.h"
-#include "platform/profile_win32.h"
+#include "platform/system_profile.h"
 #include "skin/brush_cache_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
+#include "sync/program_apply.h"
 
 namespace k8 {
 
 class CPexonDlg;
 
-class SkinnedPages final : public MainWindowPages, private PageControllerHost, private PageHost {
+class SkinnedPages final : public MainWindowPages,
+                           private PageControllerHost,
+                           private PageHost,
+                           private ProgramApplyHost {
  public:
   explicit SkinnedPages(CPexonDlg& window);
 
@@ -51,7 +55,7 @@ class SkinnedPages final : public MainWindowPages, private PageControllerHost, p
   // main_actions_win32.cpp
   bool mousePresent() const override;
   void applyAndCommit() override;
-  void revertAndMarkCancel() override;
+  void revert() override;
   void hideWindow() override;
   bool runSkinsDialog() override;
   void bringToFront() override;
@@ -63,6 +67,11 @@ class SkinnedPages final : public MainWindowPages, private PageControllerHost, p
   std::optional<Colour> chooseColour() override;
   SubDialogs& dialogs() override { return *dialogs_; }
   void exchangeSensorSettings() override;
+  // ProgramApplyHost
+  bool saveConfig(const MouseSettings& s) override;
+  void saveCaptions() override;
+  void writeSystemSettings() override;
+  void tellNotDelivered() override;
 
   // main_paint_win32.cpp
   INT_PTR onEraseBackground(WPARAM, LPARAM);
@@ -85,20 +94,18 @@ class SkinnedPages final : public MainWindowPages, private PageControllerHost, p
   ImageLibraryHold images_;  // GDI+ stays up while the window can draw
   CPexonDlg& window_;
   CaptionStore& captions_;  // the window's: the page code and Apply share one
-  PageTexts texts_;
   PageModel model_;
   std::unique_ptr<SubDialogs> dialogs_;
   SkinCanvas canvas_;
   ChildControls controls_;
   BasicSettingsPage basic_;
   Win32SystemPointer systemPointer_;
-  Win32Profile recordIni_;
+  SystemProfile recordIni_;
   RecorderHook recorderHook_;
   AdvancedSettingsPage advanced_;
   PageController controller_;
   BrushCache brushes_;
   StartHidden startHidden_;
-  bool cancelPending_ = false;
   bool dialogRan_ = false;  // a dialog ran inside the click being dispatched
 };
 

@@ -5,8 +5,6 @@ namespace k8 {
 
 enum class TrayAction { None, OpenWindow, WarnMissing, ShowMenu };
 
-inline constexpr unsigned kMsgMouseMove = 0x0200;
-inline constexpr unsigned kMsgLButtonDown = 0x0201;
 inline constexpr unsigned kMsgLButtonUp = 0x0202;
 inline constexpr unsigned kMsgLButtonDblClk = 0x0203;
 inline constexpr unsigned kMsgRButtonUp = 0x0205;

@@ -41,14 +41,14 @@ void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wst
   data_.uCallbackMessage = callbackMessage;
   data_.hIcon = icon;
   copyText(data_.szTip, tooltip);
-  added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
 void TrayIcon::readd() {
   if (data_.hWnd == nullptr) return;
   NOTIFYICONDATAW again = data_;
   again.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  added_ = Shell_NotifyIconW(NIM_ADD, &again) != FALSE;
+  Shell_NotifyIconW(NIM_ADD, &again);
 }
 
 void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs) {
@@ -65,7 +65,6 @@ void TrayIcon::remove() {
   if (data_.hWnd == nullptr) return;
   Shell_NotifyIconW(NIM_DELETE, &data_);
   data_.hWnd = nullptr;
-  added_ = false;
 }
 
 void TrayIcon::showMenu(HWND owner, UINT commandId, const std::wstring& text) {

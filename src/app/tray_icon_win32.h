@@ -30,7 +30,6 @@ class TrayIcon {
   // Shows a balloon; the new one replaces what is on screen.
   void balloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs);
   void remove();
-  bool added() const { return added_; }
 
   // The one-entry menu at the cursor; returns after the menu closes (a choice arrives as
   // WM_COMMAND with `commandId`).
@@ -38,7 +37,6 @@ class TrayIcon {
 
  private:
   NOTIFYICONDATAW data_{};
-  bool added_ = false;
 };
 
 }  // namespace k8

@@ -1,34 +1,20 @@
 #include "dialogs/dialog_rules.h"
 
-#include <climits>
-#include <cwctype>
 #include <system_error>
 
 #include "i18n/str_ini.h"
+#include "platform/text.h"
 #include "settings/key_tables.h"
 
 namespace k8 {
-
-long decimalValue(std::wstring_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && std::iswspace(static_cast<std::wint_t>(text[i]))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
-  long value = 0;
-  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-    const int digit = text[i] - L'0';
-    value = value > (LONG_MAX - digit) / 10 ? LONG_MAX : value * 10 + digit;
-  }
-  return negative ? -value : value;
-}
 
 namespace {
 
 // Stores the field's value when it lies in [low, high], else `fallback`; returns the text the
 // field must show instead, if any.
-std::optional<std::wstring> checkedField(std::wstring_view text, long low, long high, int fallback,
+std::optional<std::wstring> checkedField(std::wstring_view text, int low, int high, int fallback,
                                          int& stored) {
-  const long value = decimalValue(text);
+  const std::int64_t value = decimalNumber(text, NumberForm::Signed);
   if (value < low || value > high) {
     stored = fallback;
     return std::to_wstring(fallback);
@@ -83,15 +69,6 @@ Rect centredVertically(Rect label, int textHeight) {
 
 namespace {
 
-bool sameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::towlower(static_cast<std::wint_t>(a[i])) !=
-        std::towlower(static_cast<std::wint_t>(b[i])))
-      return false;
-  return true;
-}
-
 template <typename Visit>
 void forEachFolder(const std::filesystem::path& root, Visit visit) {
   std::error_code error;
@@ -118,7 +95,7 @@ std::optional<std::filesystem::path> findSkinFolder(const std::filesystem::path&
                                                     std::wstring_view name) {
   std::optional<std::filesystem::path> found;
   forEachFolder(root, [&](const std::wstring& folder) {
-    if (!sameIgnoringCase(folder, name)) return true;
+    if (!sameProfileName(folder, name)) return true;
     found = root / folder;
     return false;
   });

@@ -15,10 +15,6 @@
 
 namespace k8 {
 
-// A field's text read as a decimal number: leading blanks, a sign, the digits up to the first
-// other character; "" or no digits read as 0, and large numbers saturate.
-long decimalValue(std::wstring_view text);
-
 // Fire-key dialog: key position and name from its list, speed and times from its two fields.
 class FireKeyRules {
  public:

@@ -1,6 +1,7 @@
 #include "dialogs/key_dialogs_win32.h"
 
 #include "i18n/dialog_texts.h"
+#include "pages/skin_names.h"
 #include "settings/scan_code_names.h"
 
 namespace k8 {
@@ -76,7 +77,7 @@ LRESULT CALLBACK KeyCapture::hookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 CSingleDialog::CSingleDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
-                    {L"/single-key.png", L"Single Key Dialog Load background image failed!!!"}),
+                    {img::kSingleKeyDialog, L"Single Key Dialog Load background image failed!!!"}),
       capture_(kSingleKeyCaptured, KeyCapture::Swallow::EnterEscAndWindowsKeys) {}
 
 void CSingleDialog::initContent() {
@@ -112,7 +113,7 @@ bool CSingleDialog::extraMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) 
 CComboDialog::CComboDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
                     [] {
-                      SubDialogLayout layout{L"/combo-key.png",
+                      SubDialogLayout layout{img::kComboKeyDialog,
                                              L"Combo Dialog Load background image failed!!!",
                                              kModifierDisplayId, kModifierListId};
                       layout.valueDisplay = kModifierDisplay;

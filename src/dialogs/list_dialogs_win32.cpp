@@ -3,7 +3,7 @@
 #include "i18n/dialog_texts.h"
 #include "macros/macro_file.h"
 #include "pages/skin_names.h"
-#include "platform/profile_win32.h"
+#include "platform/system_profile.h"
 
 namespace k8 {
 namespace {
@@ -45,8 +45,8 @@ void showItems(SkinnedFrame& frame, int count, Rect list, ItemText text) {
 
 CMediaDialog::CMediaDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
-                    {L"/media-key.png", L"Media Dialog Load background image failed!!!", 552, 553,
-                     kMediaList.bottom}) {}
+                    {img::kMediaKeyDialog, L"Media Dialog Load background image failed!!!", 552,
+                     553, kMediaList.bottom}) {}
 
 void CMediaDialog::initContent() {
   setCaptions(frame(), skin());
@@ -62,7 +62,7 @@ std::optional<ColourRule> CMediaDialog::controlColour(ChildKind kind, int) {
 
 CWindowsDialog::CWindowsDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
-                    {L"/windows-key.png", L"Windows Dialog Load background image failed!!!", 532,
+                    {img::kWindowsKeyDialog, L"Windows Dialog Load background image failed!!!", 532,
                      533, kWindowsList.bottom}) {}
 
 void CWindowsDialog::initContent() {
@@ -80,7 +80,7 @@ std::optional<ColourRule> CWindowsDialog::controlColour(ChildKind kind, int) {
 CMacroDialog::CMacroDialog(SkinSettings skin, std::filesystem::path recordIni)
     : SkinnedDialog(std::move(skin),
                     [] {
-                      SubDialogLayout layout{L"/macro-key.png",
+                      SubDialogLayout layout{img::kMacroKeyDialog,
                                              L"Macro Key Dialog Load background image failed!!!",
                                              592, 593, kMacroList.bottom};
                       layout.wheelScrollsList = true;
@@ -97,7 +97,7 @@ void CMacroDialog::initContent() {
   frame().setDropDown({}, kMacroList);
   // The names as record.ini holds them when the list opens: no file, no names.
   frame().setItemSource([path = recordIni_] {
-    const Win32Profile recordIni(path);
+    const SystemProfile recordIni(path);
     return recordIni.exists() ? listMacroNames(recordIni) : std::vector<std::wstring>{};
   });
 }

@@ -1,6 +1,7 @@
 #include "dialogs/number_dialogs_win32.h"
 
 #include "i18n/dialog_texts.h"
+#include "pages/skin_names.h"
 #include "settings/key_tables.h"
 
 namespace k8 {
@@ -52,8 +53,9 @@ std::vector<std::wstring> fireKeyItems() {
 
 CFireKeyDialog::CFireKeyDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin), [] {
-        SubDialogLayout layout{L"/fire-key.png", L"FireKey Dialog Load background image failed!!!",
-                               kKeyDisplayId, kKeyListId};
+        SubDialogLayout layout{img::kFireKeyDialog,
+                               L"FireKey Dialog Load background image failed!!!", kKeyDisplayId,
+                               kKeyListId};
         layout.wheelScrollsList = true;
         layout.valueDisplay = kKeyDisplay;
         layout.centreValue = true;
@@ -115,7 +117,7 @@ void CFireKeyDialog::aboutToEnd(DialogResult result) {
 
 CDelayTimeDialog::CDelayTimeDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
-                    {L"/delay-time.png", L"DelayTime Dialog Load background image failed!!!"}) {}
+                    {img::kDelayTimeDialog, L"DelayTime Dialog Load background image failed!!!"}) {}
 
 void CDelayTimeDialog::initContent() {
   setCaptions(frame(), skin());

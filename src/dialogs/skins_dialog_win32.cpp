@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_rules.h"
 #include "i18n/dialog_texts.h"
+#include "pages/skin_names.h"
 #include "platform/colour_dialog_win32.h"
 
 namespace k8 {
@@ -17,7 +18,7 @@ constexpr Rect kList = layout::rect("skins", "drop list");
 CSkinsDialog::CSkinsDialog(SkinSettings skin, std::filesystem::path skinsRoot,
                            std::wstring skinName)
     : SkinnedDialog(std::move(skin),
-                    {L"/skins.png", L"Skins Dialog Load background image failed!!!", 560, 562,
+                    {img::kSkinsDialog, L"Skins Dialog Load background image failed!!!", 560, 562,
                      kList.bottom, true}),
       root_(std::move(skinsRoot)),
       name_(std::move(skinName)),

@@ -10,8 +10,7 @@
 //   start:        language = languageFromCode(readLanguageCode(strIni)) (str_ini.h);
 //                 CaptionStore captions(strIni, language); captions.load(); readSkinKeys(strIni)
 //   Basic page shown:  captions.applyFirstRunDefaults(settingsState.firstRunFlag)
-//   Apply:        applySettings(working, commands, ProgramPersistence(saveConfigBin, captions))
-//                 (sync/program_persistence.h)
+//   Apply:        captions.save(), through applyAndCommit (sync/program_apply.h)
 //   after Cancel: captions.load() and readSkinKeys(strIni) again
 
 #include <array>
@@ -23,8 +22,6 @@
 #include "settings/mouse_settings.h"
 
 namespace k8 {
-
-inline constexpr int kCaptionCount = 2 * kButtonSlots;
 
 struct ButtonCaptions {
   std::array<std::wstring, kButtonSlots> modeA;

@@ -18,11 +18,12 @@ std::optional<NoticeText> noticeText(NoticeKind kind, std::int64_t value, Langua
   const UiStrings ui = uiStringsFor(language);
   switch (kind) {
     case NoticeKind::ReportRateSwitch:
-      switch (value) {
-        case 1: return info(ui.reportRate1000Notice);
-        case 2: return info(ui.reportRate500Notice);
-        case 4: return info(ui.reportRate250Notice);
-        case 8: return info(ui.reportRate125Notice);
+      if (value < 0 || value > 0xFF) return std::nullopt;
+      switch (reportRateHz(static_cast<std::uint8_t>(value))) {
+        case 1000: return info(ui.reportRate1000Notice);
+        case 500: return info(ui.reportRate500Notice);
+        case 250: return info(ui.reportRate250Notice);
+        case 125: return info(ui.reportRate125Notice);
         default: return std::nullopt;
       }
     case NoticeKind::DpiStageSwitch: {

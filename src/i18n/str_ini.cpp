@@ -1,9 +1,10 @@
 #include "i18n/str_ini.h"
 
+#include <algorithm>
 #include <climits>
-#include <cwctype>
 
 #include "i18n/captions.h"
+#include "platform/text.h"
 
 namespace k8 {
 
@@ -34,19 +35,9 @@ bool writeInstalledStrIni(ProfileFile& strIni) {
 }
 
 std::uint8_t profileByte(std::wstring_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && std::iswspace(static_cast<std::wint_t>(text[i]))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-    value = value * 10 + (text[i] - L'0');
-    if (value > static_cast<long long>(INT_MAX) + 1) break;  // saturates below
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) value = INT_MAX;
-  if (value < INT_MIN) value = INT_MIN;
-  return static_cast<std::uint8_t>(static_cast<unsigned>(static_cast<int>(value)) & 0xFFu);
+  const std::int64_t value =
+      std::clamp<std::int64_t>(decimalNumber(text, NumberForm::Signed), INT_MIN, INT_MAX);
+  return static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) & 0xFFu);
 }
 
 }  // namespace k8

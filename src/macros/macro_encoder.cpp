@@ -5,6 +5,7 @@
 
 #include "macros/macro_file.h"
 #include "macros/macro_lines.h"
+#include "platform/text.h"
 #include "settings/key_tables.h"
 
 namespace k8 {
@@ -67,7 +68,7 @@ std::uint16_t loopTimesFromText(std::wstring_view text, bool& replaced) {
   const bool digits =
       !text.empty() && text.size() <= 10 &&
       std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-  const std::uint32_t value = digits ? leadingNumber(text) : 0;
+  const std::int64_t value = digits ? decimalNumber(text, NumberForm::Digits) : 0;
   replaced = value < 1 || value > 65535;
   return replaced ? 1 : static_cast<std::uint16_t>(value);
 }

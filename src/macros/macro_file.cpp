@@ -4,6 +4,7 @@
 #include <array>
 
 #include "macros/macro_lines.h"
+#include "platform/text.h"
 
 namespace k8 {
 namespace {
@@ -14,7 +15,8 @@ std::wstring itemKey(std::size_t i) { return L"Item" + std::to_wstring(i); }
 
 std::size_t itemCount(const ProfileFile& recordIni, std::wstring_view name) {
   const std::wstring text = recordIni.readString(name, kItemCount);
-  return std::min<std::size_t>(leadingNumber(text), kMacroLineLimit);
+  return static_cast<std::size_t>(std::min(decimalNumber(text, NumberForm::Digits),
+                                           static_cast<std::int64_t>(kMacroLineLimit)));
 }
 
 }  // namespace

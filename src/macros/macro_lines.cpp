@@ -1,6 +1,9 @@
 #include "macros/macro_lines.h"
 
+#include <algorithm>
 #include <limits>
+
+#include "platform/text.h"
 
 namespace k8 {
 namespace {
@@ -38,19 +41,10 @@ std::wstring eventKeyName(std::wstring_view line) {
   return removeAll(line, lineKind(line) == LineKind::Press ? kPressSuffix : kReleaseSuffix);
 }
 
-std::uint32_t leadingNumber(std::wstring_view text) {
-  constexpr std::uint32_t kMax = std::numeric_limits<std::uint32_t>::max();
-  std::uint32_t value = 0;
-  for (wchar_t c : text) {
-    if (c < L'0' || c > L'9') break;
-    const auto digit = static_cast<std::uint32_t>(c - L'0');
-    value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-  }
-  return value;
-}
-
 std::uint32_t delayOf(std::wstring_view line) {
-  return leadingNumber(removeAll(line, kDelaySuffix));
+  return static_cast<std::uint32_t>(
+      std::min<std::int64_t>(decimalNumber(removeAll(line, kDelaySuffix), NumberForm::Digits),
+                             std::numeric_limits<std::uint32_t>::max()));
 }
 
 std::wstring delayLine(long delay, std::wstring_view typedText) {

@@ -33,9 +33,6 @@ std::wstring eventKeyName(std::wstring_view line);
 // (none gives 0). Saturates instead of overflowing.
 std::uint32_t delayOf(std::wstring_view line);
 
-// Leading decimal digits of a text (none gives 0), saturating at the type's maximum.
-std::uint32_t leadingNumber(std::wstring_view text);
-
 // The delay dialog's result as a line: 19 or less gives "20 ms", more than 10000 gives
 // "10000 ms", otherwise the number as the user typed it (leading zeros kept) + " ms".
 std::wstring delayLine(long delay, std::wstring_view typedText);

@@ -31,7 +31,7 @@ constexpr Rect cell(int row, int position) {
 
 }  // namespace
 
-AdvancedSettingsPage::AdvancedSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+AdvancedSettingsPage::AdvancedSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host,
                                            Canvas& canvas, Controls& controls,
                                            SystemPointer& system, ProfileFile& recordIni,
                                            RecorderHost& recorderHost)
@@ -86,7 +86,7 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   for (std::size_t box = 0; box < 2; ++box)
     canvas.drawText(*options[box], kBoxTexts[box], FontKind::Normal, TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
-  canvas.drawText(texts_.systemDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(texts_.systemDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
 
   const auto text = [&canvas](const std::wstring& t, Rect r, TextAlign align) {
     canvas.drawText(t, r, FontKind::Normal, align);
@@ -100,7 +100,7 @@ void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   text(ui.macroName, rect("advanced", "Macro Name text"), TextAlign::Left);
   text(ui.loopTimes, rect("advanced", "Loop Times text"), TextAlign::Left);
   text(ui.insertMouseEvent, rect("advanced", "Insert A Mouse Event text"), TextAlign::Left);
-  const std::wstring* captions[3] = {&texts_.newMacro, &texts_.deleteMacro, &texts_.confirmMacro};
+  const std::wstring* captions[3] = {&texts_.newMacro, &texts_.deleteMacro, &texts_.confirm};
   for (std::size_t b = 0; b < 3; ++b) {
     canvas.drawImageOnBase(img::kButtonNormal, kMacroButtons[b].left, kMacroButtons[b].top);
     canvas.drawText(*captions[b], kMacroButtons[b], FontKind::Normal, TextAlign::Centre);

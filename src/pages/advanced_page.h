@@ -13,7 +13,7 @@ namespace k8 {
 
 class AdvancedSettingsPage : public AdvancedPage {
  public:
-  AdvancedSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host, Canvas& canvas,
+  AdvancedSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host, Canvas& canvas,
                        Controls& controls, SystemPointer& system, ProfileFile& recordIni,
                        RecorderHost& recorderHost);
 

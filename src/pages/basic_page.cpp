@@ -24,15 +24,12 @@ Rect rateRect(int segment) { return regionOf(Control::RateSegment, segment); }
 }  // namespace
 
 int rateSegmentOf(std::uint8_t code) {
-  switch (code) {
-    case 8: return 1;
-    case 4: return 2;
-    case 2: return 3;
-    default: return 4;
-  }
+  for (int segment = 1; segment < 4; ++segment)
+    if (kReportRates[segment - 1].code == code) return segment;
+  return 4;
 }
 
-BasicSettingsPage::BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host,
+BasicSettingsPage::BasicSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host,
                                      Canvas& canvas, Controls& controls)
     : BasicPage(texts),
       model_(model),
@@ -107,9 +104,9 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   drawModeButtons();
   for (int segment = 1; segment <= 4; ++segment) {
     drawRateSegment(segment, false);
-    static constexpr const wchar_t* kLabels[] = {L"125", L"250", L"500", L"1000"};
-    canvas.drawText(kLabels[segment - 1], kRateLabels[static_cast<std::size_t>(segment - 1)],
-                    FontKind::Normal, TextAlign::Centre);
+    canvas.drawText(std::to_wstring(kReportRates[segment - 1].hz),
+                    kRateLabels[static_cast<std::size_t>(segment - 1)], FontKind::Normal,
+                    TextAlign::Centre);
   }
   // Titles start where the artwork leaves room for them; longer translations run on to the
   // right instead of being cut off.
@@ -120,7 +117,7 @@ void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   canvas.drawText(ui.dpiSetting, rect("basic", "DPI Setting room"), FontKind::Normal,
                   TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
-  canvas.drawText(texts_.keyDefault, kDefault, FontKind::Normal, TextAlign::Centre);
+  canvas.drawText(texts_.keyDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
   canvas.drawText(L"Select", rect("basic", "Select text"), FontKind::Normal, TextAlign::Right);
   canvas.drawText(L"Color", rect("basic", "Color text"), FontKind::Normal, TextAlign::Right);
   for (int stage = 1; stage <= kDpiStageCount; ++stage)
@@ -179,7 +176,7 @@ void BasicSettingsPage::keyDefaults() {
 
 void BasicSettingsPage::rateClick(int segment) {
   MouseSettings& s = model_.working();
-  const std::uint8_t code = kRateCodes[segment - 1];
+  const std::uint8_t code = kReportRates[segment - 1].code;
   const int current = rateSegmentOf(s.reportRate);
   if (s.reportRate != code) {
     if (current != segment) {

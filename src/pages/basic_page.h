@@ -12,14 +12,13 @@
 
 namespace k8 {
 
-// Report-rate codes of the four segments (125, 250, 500, 1000 Hz).
-inline constexpr std::uint8_t kRateCodes[4] = {8, 4, 2, 1};
-// The segment (1-4) that shows a report-rate code; any unknown code shows as 1000 Hz.
+// The segment (1-4, one per entry of kReportRates) that shows a report-rate code; any unknown
+// code shows as 1000 Hz.
 int rateSegmentOf(std::uint8_t code);
 
 class BasicSettingsPage : public BasicPage {
  public:
-  BasicSettingsPage(const PageTexts& texts, PageModel& model, PageHost& host, Canvas& canvas,
+  BasicSettingsPage(const UiStrings& texts, PageModel& model, PageHost& host, Canvas& canvas,
                     Controls& controls);
 
   int dpiScaleLength() const override { return k8::dpiScaleLength(sensorType_); }

@@ -19,7 +19,6 @@ class ChildControls : public Controls {
   ChildControls(const ChildControls&) = delete;
   ChildControls& operator=(const ChildControls&) = delete;
 
-  void setParent(HWND parent) { parent_ = parent; }
   void setFont(HFONT font) { font_ = font; }
   HWND window(int id) const;
 

@@ -10,13 +10,18 @@
 namespace k8 {
 namespace {
 
-constexpr std::array<std::wstring_view, 4> kDpiItems{L"DPI +", L"DPI -", L"DPI Loop", L"Shift DPI"};
-
 int listId(int button) { return kFunctionListFirstId + button; }
 
 std::vector<std::wstring> functionItems(const UiStrings& ui) {
   std::vector<std::wstring> items;
   for (int f = 0; f < kFunctionCount; ++f) items.emplace_back(functionText(ui, f));
+  return items;
+}
+
+std::vector<std::wstring> dpiItems() {
+  std::vector<std::wstring> items;
+  for (int action = 1; action <= kDpiActionCount; ++action)
+    items.emplace_back(dpiActionName(action));
   return items;
 }
 
@@ -73,8 +78,8 @@ void KeyChooser::createDpiList(int button) {
   const Rect item = controls_.itemRect(id, kDpiSwitchItem);
   const int x = list.left + item.right;
   const int y = list.top + item.top;
-  controls_.createListBox(kDpiListId, {x, y, x + kDpiListWidth, y + kDpiListHeight},
-                          {kDpiItems.begin(), kDpiItems.end()}, kStyleBorder | kStyleNotify);
+  controls_.createListBox(kDpiListId, {x, y, x + kDpiListWidth, y + kDpiListHeight}, dpiItems(),
+                          kStyleBorder | kStyleNotify);
 }
 
 void KeyChooser::hover(int id, Point p) {
@@ -210,10 +215,10 @@ void KeyChooser::choose(int b) {
 void KeyChooser::chooseDpiAction() {
   const int d = controls_.selection(kDpiListId);
   const int b = openButton();
-  if (d < 0 || d >= static_cast<int>(kDpiItems.size()) || b < 0) return;
+  if (d < 0 || d >= kDpiActionCount || b < 0) return;
   MouseSettings& s = model_.working();
   const int m = s.shownMode();
-  model_.captions.captions().mode(m)[b] = std::wstring(kDpiItems[static_cast<std::size_t>(d)]);
+  model_.captions.captions().mode(m)[b] = std::wstring(dpiActionName(d + 1));
   close(b);
   s.mode(m).function[b] = kDpiSwitch;
   s.dpiAction(m)[b] = static_cast<std::uint8_t>(d + 1);

@@ -6,6 +6,7 @@
 #include "macros/macro_lines.h"
 #include "pages/layout_table.h"
 #include "pages/regions.h"
+#include "platform/text.h"
 
 namespace k8 {
 namespace {
@@ -215,7 +216,8 @@ void MacroEditor::command(int id, Notify code) {
     const auto typed = host_.dialogs().delayTime();
     if (!typed) return;
     // Anything past the upper limit is the limit; a long holds no more than 32 bits on Windows.
-    const long delay = static_cast<long>(std::min<std::uint32_t>(leadingNumber(*typed), 100000));
+    const long delay = static_cast<long>(
+        std::min<std::int64_t>(decimalNumber(*typed, NumberForm::Digits), 100000));
     replaceDelayLine(lists_, static_cast<std::size_t>(line), delay, *typed);
     push();
   } else if (id == kInsertListId && code == Notify::SelChange) {

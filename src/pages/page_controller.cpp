@@ -1,5 +1,7 @@
 #include "pages/page_controller.h"
 
+#include <utility>
+
 #include "pages/skin_names.h"
 
 namespace k8 {
@@ -92,6 +94,16 @@ void PageController::repaint() {
   canvas_.present();
 }
 
+void PageController::beforeShow(bool bufferKept) {
+  if (page_ == Page::None) {
+    showPage(Page::Basic);
+  } else if (std::exchange(cancelled_, false)) {
+    redrawPage();
+  } else if (!bufferKept) {
+    repaint();
+  }
+}
+
 bool PageController::clickCommon(Point p) {
   // Neighbouring push buttons share a pixel column: only the first of them acts, so one click
   // never runs Apply twice or Apply and then Cancel.
@@ -118,7 +130,8 @@ bool PageController::clickCommon(Point p) {
     case Control::BasicTab: showPage(Page::Basic); return true;
     case Control::AdvancedTab: showPage(Page::Advanced); return true;
     case Control::Cancel:
-      host_.revertAndMarkCancel();
+      host_.revert();
+      cancelled_ = true;
       host_.hideWindow();
       break;
     default: break;
@@ -127,7 +140,6 @@ bool PageController::clickCommon(Point p) {
 }
 
 void PageController::click(Point p) {
-  lastClick_ = p;
   if (clickCommon(p)) return;
   PageContent* page = content(page_);
   if (page == nullptr) {

@@ -20,8 +20,8 @@ class PageControllerHost {
   virtual bool mousePresent() const = 0;
   // Apply sequence on the working copy, then working -> committed and the system pointer settings.
   virtual void applyAndCommit() = 0;
-  // committed -> working, and the cancel-pending flag for the notification-area icon.
-  virtual void revertAndMarkCancel() = 0;
+  // committed -> working, the button captions with it.
+  virtual void revert() = 0;
   virtual void hideWindow() = 0;
   // Runs the skins dialog; true when it was confirmed.
   virtual bool runSkinsDialog() = 0;
@@ -83,6 +83,10 @@ class PageController {
   // Draws the shown page again as it stands (into a new back buffer), keeping its child
   // controls and what they hold.
   void repaint();
+  // The window is about to be shown; `bufferKept`: its back buffer still holds the shown page.
+  // The first show draws the Basic page; after Cancel the shown page is drawn afresh from the
+  // reverted settings; a dropped buffer gets the page again as it stood.
+  void beforeShow(bool bufferKept);
   void mouseMove(Point p);
   void mouseHover(Point p);
   // A child control of the shown page notifies its parent.
@@ -91,7 +95,6 @@ class PageController {
   void listHover(int id, Point p);
 
   Page currentPage() const { return page_; }
-  Point lastClick() const { return lastClick_; }
   bool isOver(Control control, int index = 0) const { return hover_.isOver(control, index); }
   // Common controls first, then the shown page's.
   std::vector<HoverItem> hoverItems() const;
@@ -108,8 +111,8 @@ class PageController {
   PageContent& advanced_;
   CommonTexts texts_;
   Page page_ = Page::None;
-  Point lastClick_;
   HoverState hover_;
+  bool cancelled_ = false;  // Cancel hid the window: its page shows the committed settings again
 };
 
 // The window starts hidden: the first two frame paints hide it instead.

@@ -4,21 +4,14 @@
 
 #include <string>
 
+#include "i18n/ui_strings.h"
 #include "pages/page_controller.h"
 
 namespace k8 {
 
-struct PageTexts {
-  std::wstring keyDefault = L"Default";
-  std::wstring systemDefault = L"Default";
-  std::wstring newMacro = L"New";
-  std::wstring deleteMacro = L"Delete";
-  std::wstring confirmMacro = L"Confirm";
-};
-
 class BasicPage : public PageContent {
  public:
-  explicit BasicPage(const PageTexts& texts) : texts_(texts) {}
+  explicit BasicPage(const UiStrings& texts) : texts_(texts) {}
   std::wstring_view background() const override;
   std::vector<Region> regions() const override { return basicRegions(dpiScaleLength()); }
   std::vector<HoverItem> hoverItems() const override;
@@ -28,18 +21,18 @@ class BasicPage : public PageContent {
   virtual std::wstring boxCaption(int) const { return {}; }
 
  protected:
-  const PageTexts& texts_;
+  const UiStrings& texts_;
 };
 
 class AdvancedPage : public PageContent {
  public:
-  explicit AdvancedPage(const PageTexts& texts) : texts_(texts) {}
+  explicit AdvancedPage(const UiStrings& texts) : texts_(texts) {}
   std::wstring_view background() const override;
   std::vector<Region> regions() const override;
   std::vector<HoverItem> hoverItems() const override;
 
  protected:
-  const PageTexts& texts_;
+  const UiStrings& texts_;
 };
 
 }  // namespace k8

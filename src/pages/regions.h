@@ -65,6 +65,7 @@ std::span<const Region> advancedRegions();
 
 // Where an open function list k (1-8) lies; a click there does not dismiss it.
 Rect functionListArea(int box);
+// Where the Advanced page's open insert-event list lies.
 Rect insertEventListArea();
 
 // One DPI stage's column on the Basic page: its enable box, colour swatch, number under the

@@ -3,7 +3,7 @@
 
 namespace k8::img {
 
-inline constexpr wchar_t kMain[] = L"/main.png";
+inline constexpr wchar_t kMain[] = L"/main.png";  // the main window's frame and back buffer
 inline constexpr wchar_t kBasicPage[] = L"/BasicSet2.png";
 inline constexpr wchar_t kAdvancedPage[] = L"/AdvancedSet2.png";
 inline constexpr wchar_t kMinNormal[] = L"/button-min-normal.png";
@@ -28,5 +28,14 @@ inline constexpr wchar_t kButtonNormal[] = L"/button-normal.png";
 inline constexpr wchar_t kButtonOver[] = L"/button-over.png";
 inline constexpr wchar_t kCloseNormal[] = L"/button-close-normal.png";
 inline constexpr wchar_t kCloseOver[] = L"/button-close-over.png";
+// Backgrounds of the sub-dialogs and of the skins dialog.
+inline constexpr wchar_t kFireKeyDialog[] = L"/fire-key.png";
+inline constexpr wchar_t kDelayTimeDialog[] = L"/delay-time.png";
+inline constexpr wchar_t kSingleKeyDialog[] = L"/single-key.png";
+inline constexpr wchar_t kComboKeyDialog[] = L"/combo-key.png";
+inline constexpr wchar_t kMediaKeyDialog[] = L"/media-key.png";
+inline constexpr wchar_t kWindowsKeyDialog[] = L"/windows-key.png";
+inline constexpr wchar_t kMacroKeyDialog[] = L"/macro-key.png";
+inline constexpr wchar_t kSkinsDialog[] = L"/skins.png";
 
 }  // namespace k8::img

@@ -1,7 +1,7 @@
 #pragma once
 // The modal sub-dialogs as the page rules see them: each runs to its end and hands back what the
-// user chose, or nothing when the user cancelled. The Windows side runs the skinned dialogs;
-// tests answer with fakes.
+// user chose, or nothing when the user cancelled. The Windows side runs the skinned dialogs
+// (app/sub_dialogs_win32.h); tests and the drawing benchmark answer with stand-ins.
 
 #include <optional>
 #include <string>
@@ -46,7 +46,7 @@ class SubDialogs {
   virtual std::optional<std::wstring> delayTime() = 0;
 };
 
-// Until a dialog exists: every one of them reports "cancelled".
+// Every dialog reports "cancelled": a base for stand-ins that answer only some.
 class CancelledSubDialogs : public SubDialogs {
  public:
   std::optional<ListChoice> windowsFunction() override { return std::nullopt; }

@@ -8,8 +8,8 @@ namespace k8 {
 
 using PauseFn = std::function<void(unsigned milliseconds)>;
 
-// Sleeps for real (std::this_thread::sleep_for). The Windows program wraps it in a scope that
-// raises the timer resolution for the duration of an Apply.
+// Sleeps for real: Sleep on Windows (the C++ library's sleep_for is late there), sleep_for
+// elsewhere. What sends to the mouse holds a FineTimerScope (fine_timer.h) meanwhile.
 void realPause(unsigned milliseconds);
 
 }  // namespace k8

@@ -385,10 +385,4 @@ bool PortableProfile::exists() const {
   return std::filesystem::is_regular_file(path_, ec);
 }
 
-#ifndef _WIN32
-std::unique_ptr<ProfileFile> openProfile(const std::filesystem::path& file) {
-  return std::make_unique<PortableProfile>(file);
-}
-#endif
-
 }  // namespace k8

@@ -1,7 +1,7 @@
 #pragma once
 // Profile (INI) files: record.ini and str.ini. The program reads and writes them with the
 // Windows private-profile semantics; on Windows through the Win32 functions (profile_win32.h),
-// elsewhere (k8ctl, tests) through PortableProfile, which behaves the same:
+// elsewhere through PortableProfile, which behaves the same (system_profile.h picks one):
 //  - section names, keys and values are trimmed of blanks and tabs; a value wholly inside
 //    matching double or single quotes loses them when read;
 //  - lookups ignore letter case; the first of duplicate keys wins; of a duplicated section only
@@ -84,10 +84,6 @@ class PortableProfile final : public ProfileFile {
   mutable std::unique_ptr<ProfileText> cache_;
   mutable std::string cachedBytes_;  // the file's bytes that cache_ was parsed from
 };
-
-// The platform's backend: the Win32 functions on Windows (defined in profile_win32.cpp, part of
-// k8win), PortableProfile elsewhere.
-std::unique_ptr<ProfileFile> openProfile(const std::filesystem::path& file);
 
 // Equality ignoring letter case, as profile lookups compare names (Latin, Greek and Cyrillic
 // letters fold; everything else compares exactly).

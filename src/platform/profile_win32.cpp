@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
 #include <vector>
 
 #include "platform/handles_win32.h"
@@ -27,6 +28,12 @@ bool ensureUnicodeFile(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+Win32Profile::Win32Profile(std::filesystem::path file) : path_(std::move(file)) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(path_, error);
+  if (!error) path_ = std::move(full);
+}
 
 std::wstring Win32Profile::readString(std::wstring_view section, std::wstring_view key,
                                       std::size_t bufferSize) const {
@@ -73,10 +80,6 @@ std::size_t Win32Profile::sectionNames(wchar_t* buffer, std::size_t size) const 
 bool Win32Profile::exists() const {
   const DWORD attributes = GetFileAttributesW(path_.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::unique_ptr<ProfileFile> openProfile(const std::filesystem::path& file) {
-  return std::make_unique<Win32Profile>(file);
 }
 
 }  // namespace k8

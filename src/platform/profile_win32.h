@@ -7,7 +7,9 @@ namespace k8 {
 
 class Win32Profile final : public ProfileFile {
  public:
-  explicit Win32Profile(std::filesystem::path file) : path_(std::move(file)) {}
+  // The system looks for a bare file name in the Windows folder: the path is made absolute first,
+  // so that a relative name means what it means elsewhere.
+  explicit Win32Profile(std::filesystem::path file);
 
   std::wstring readString(std::wstring_view section, std::wstring_view key,
                           std::size_t bufferSize = kProfileValueLimit) const override;

@@ -1,6 +1,8 @@
 #include "platform/text.h"
 
 #include <cstdint>
+#include <cwctype>
+#include <limits>
 
 namespace k8 {
 namespace {
@@ -36,6 +38,22 @@ void appendWide(std::wstring& out, char32_t c) {
 }
 
 }  // namespace
+
+std::int64_t decimalNumber(std::wstring_view text, NumberForm form) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (form == NumberForm::Signed) {
+    while (i < text.size() && std::iswspace(static_cast<std::wint_t>(text[i]))) ++i;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+  }
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  std::int64_t value = 0;
+  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+    const int digit = text[i] - L'0';
+    value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
 
 std::string toUtf8(std::wstring_view text) {
   std::string out;

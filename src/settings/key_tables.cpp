@@ -190,7 +190,8 @@ constexpr std::wstring_view kFunctionNames[] = {
     L"Left Click", L"Right Click", L"Mid Click", L"Forward",    L"Backward", L"Triple-click",
     L"DPI Switch", L"RGB On/Off",  L"Windows",   L"Multimedia", L"Fire Key", L"Single Key",
     L"Combo Key",  L"Macro Key",   L"Shift",     L"Key Off"};
-constexpr std::wstring_view kDpiActionNames[] = {L"DPI +", L"DPI -", L"DPI Loop", L"Shift DPI"};
+constexpr std::wstring_view kDpiActionNames[kDpiActionCount] = {L"DPI +", L"DPI -", L"DPI Loop",
+                                                                L"Shift DPI"};
 
 template <typename T, std::size_t N>
 const T* at(const T (&table)[N], int position) {

@@ -50,5 +50,6 @@ std::wstring_view dpiText(int sensorType, int position);
 // English names of the sixteen functions and of the DPI actions (1-4).
 std::wstring_view functionName(int function);
 std::wstring_view dpiActionName(int action);
+inline constexpr int kDpiActionCount = 4;
 
 }  // namespace k8

@@ -14,6 +14,19 @@ inline constexpr int kMacroCount = 12;
 inline constexpr int kMacroImageSize = 128;
 inline constexpr int kDpiStages = 4;
 
+// The report rates the mouse knows and the record's code of each, slowest first.
+struct ReportRate {
+  int hz;
+  std::uint8_t code;
+};
+inline constexpr ReportRate kReportRates[] = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
+// The rate of a record code; 0 for a code the mouse does not know.
+constexpr int reportRateHz(std::uint8_t code) {
+  for (const ReportRate& rate : kReportRates)
+    if (rate.code == code) return rate.hz;
+  return 0;
+}
+
 using ByteArray12 = std::array<std::uint8_t, kButtonSlots>;
 
 // One key mode: sixteen 12-byte arrays, element b belongs to button b.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 namespace Gdiplus {
 using std::max;
@@ -159,11 +160,6 @@ SkinImage::~SkinImage() {
   ImageLibrary::release();
 }
 
-bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y) {
-  const SkinImage image(path);
-  return drawDecodedImage(target, image, x, y);
-}
-
 HBITMAP copyBitmap(HBITMAP source) {
   BITMAP info{};
   if (source == nullptr || GetObjectW(source, sizeof(info), &info) == 0) return nullptr;
@@ -175,27 +171,6 @@ HBITMAP copyBitmap(HBITMAP source) {
   if (!selectFrom.ok() || !selectTo.ok()) return nullptr;
   BitBlt(to.get(), 0, 0, info.bmWidth, info.bmHeight, from.get(), 0, 0, SRCCOPY);
   return copy.release();
-}
-
-bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y) {
-  if (!image.ok() || target == nullptr) return false;
-  const MemoryDc memory(target);
-  const SelectedObject select(memory.get(), image.bitmap());
-  if (!select.ok()) return false;
-  if (image.hasAlpha()) {
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return AlphaBlend(target, x, y, image.width(), image.height(), memory.get(), 0, 0,
-                      image.width(), image.height(), blend) != FALSE;
-  }
-  return StretchBlt(target, x, y, image.width(), image.height(), memory.get(), 0, 0, image.width(),
-                    image.height(), SRCCOPY) != FALSE;
-}
-
-bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y,
-                   const std::function<void()>& onFailure) {
-  if (DrawSkinImage(target, path, x, y)) return true;
-  if (onFailure) onFailure();
-  return false;
 }
 
 }  // namespace k8

@@ -1,10 +1,10 @@
 #pragma once
-// Skin images: decoded from PNG with GDI+ into a DIB section for one draw, premultiplied when they
-// carry alpha, and drawn with per-pixel alpha blending.
+// Skin images: decoded from PNG with GDI+ into a DIB section, premultiplied when they carry alpha,
+// and drawn with per-pixel alpha blending. The canvases keep what they decode until the window
+// hides or the skin changes.
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "platform/handles_win32.h"
@@ -54,18 +54,8 @@ class SkinImage {
   bool hasAlpha_ = false;
 };
 
-// Draws a decoded image at (x, y): blended when it has alpha, copied otherwise.
-bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y);
-
 // A copy of a bitmap of the same size and format (nullptr on failure).
 HBITMAP copyBitmap(HBITMAP source);
-
-// Decodes `path` and draws it at (x, y) at its natural size. The main window's form: a failure
-// returns false silently.
-bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y);
-// The sub-dialogs' form: a failure is reported through `onFailure` (their message box) first.
-bool DrawSkinImage(HDC target, const std::wstring& path, int x, int y,
-                   const std::function<void()>& onFailure);
 
 inline constexpr wchar_t kLoadImageFailedText[] = L"LoadPng---Load image failed.";
 

@@ -134,7 +134,7 @@ class AdvancedPageTest : public ::testing::Test, public PageHost, public Recorde
   DeviceState device_;
   UiStrings ui_ = uiStringsFor(Language::English);
   PageModel model_{settings_, captions_, device_, ui_};
-  PageTexts texts_;
+  const UiStrings texts_ = uiStringsFor(Language::English);
   RecordingCanvas canvas_;
   FakeControls controls_;
   FakeSystem system_;

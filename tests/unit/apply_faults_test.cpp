@@ -3,6 +3,7 @@
 // resend on the next connection.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "settings/key_codes.h"
 #include "sync/apply.h"
 #include "sync/device_change.h"
+#include "sync/program_apply.h"
 
 using namespace k8;
 
@@ -250,6 +252,40 @@ TEST(FineTimer, HeldDuringEveryPauseAndTransferOfApplyAndTheArrivalExchange) {
   EXPECT_EQ(probe.begins, 2);
   EXPECT_EQ(probe.ends, 2);
   EXPECT_FALSE(fineTimerHeld());
+}
+
+struct RecordingApplyHost : ProgramApplyHost {
+  std::vector<std::string> calls;
+  bool configWritten = true;
+  bool saveConfig(const MouseSettings&) override {
+    calls.push_back("config");
+    return configWritten;
+  }
+  void saveCaptions() override { calls.push_back("captions"); }
+  void writeSystemSettings() override { calls.push_back("system"); }
+  void tellNotDelivered() override { calls.push_back("told"); }
+};
+
+TEST(ProgramApply, SavedAndCommittedWhetherOrNotDeliveredAndToldOnlyWhenNot) {
+  for (const bool pulled : {false, true}) {
+    Shell shell;
+    ASSERT_TRUE(shell.arrive());
+    if (pulled) shell.mouse.unplugAfter(10);
+    SettingsState settings;
+    settings.working = sample();
+    Transport transport(shell.link.feature(), shell.link.featureLengths(),
+                        shell.mouse.pauseFn(false));
+    CommandSet commands(transport, shell.state);
+    RecordingApplyHost host;
+    host.configWritten = !pulled;  // a config.bin that could not be written keeps the flag
+    EXPECT_EQ(applyAndCommit(settings, commands, host), !pulled);
+    std::vector<std::string> expected{"config", "captions", "system"};
+    if (pulled) expected.push_back("told");
+    EXPECT_EQ(host.calls, expected);
+    EXPECT_EQ(std::memcmp(&settings.committed, &settings.working, sizeof(MouseSettings)), 0);
+    EXPECT_EQ(settings.committed.reportRate, sample().reportRate);
+    EXPECT_EQ(settings.firstRunFlag, pulled ? 0 : 1);
+  }
 }
 
 }  // namespace

@@ -2,41 +2,13 @@
 // The Basic page over fakes: settings, captions in an in-memory str.ini, what the mouse reports,
 // and a page host whose dialogs answer what the test set.
 
-#include <map>
 #include <optional>
 
 #include "pages/basic_page.h"
 #include "pages_fakes.h"
+#include "platform/profile_text.h"
 
 namespace k8::testing {
-
-class MemoryProfile : public ProfileFile {
- public:
-  std::map<std::pair<std::wstring, std::wstring>, std::wstring> values;
-  std::wstring readString(std::wstring_view section, std::wstring_view key,
-                          std::size_t) const override {
-    const auto it = values.find({std::wstring(section), std::wstring(key)});
-    return it == values.end() ? std::wstring() : it->second;
-  }
-  bool writeString(std::wstring_view section, std::wstring_view key,
-                   std::wstring_view value) override {
-    values[{std::wstring(section), std::wstring(key)}] = value;
-    return true;
-  }
-  bool deleteKey(std::wstring_view section, std::wstring_view key) override {
-    return values.erase({std::wstring(section), std::wstring(key)}) != 0;
-  }
-  bool deleteSection(std::wstring_view) override { return true; }
-  std::size_t sectionNames(wchar_t* buffer, std::size_t size) const override {
-    if (size >= 2) buffer[0] = buffer[1] = 0;
-    return 0;
-  }
-  bool exists() const override { return true; }
-  const std::filesystem::path& path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 class FakeDialogs : public SubDialogs {
  public:
@@ -84,7 +56,7 @@ struct BasicRig {
   FakeControls controls;
   FakeHost host;
   FakePageHost pageHost;
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   SettingsState settings;
   MemoryProfile strIni;
   CaptionStore captions{strIni, Language::English};

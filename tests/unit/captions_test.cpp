@@ -10,7 +10,6 @@
 
 #include "i18n/str_ini.h"
 #include "platform/profile.h"
-#include "sync/program_persistence.h"
 
 namespace fs = std::filesystem;
 using namespace k8;
@@ -190,18 +189,14 @@ TEST_F(StrIniTest, LowerCaseLanGivesEnglishAndItsSection) {
   EXPECT_EQ(store.captions().modeA[1], L"");
 }
 
-TEST_F(StrIniTest, ApplySavesSettingsThroughTheCallerAndCaptionsToTheLanguageSection) {
+TEST_F(StrIniTest, SavedCaptionsGoToTheLanguageSectionAndKeepTheRestOfTheFile) {
   writeUtf16(L"[Skins]\r\nLan=CHT\r\n\r\n; kept\r\n[Setting-CHT]\r\nItem1=舊\r\n");
   PortableProfile ini(path_);
   CaptionStore store(ini, languageFromCode(readLanguageCode(ini)));
   store.load();
   EXPECT_EQ(store.captions().modeA[0], L"舊");
   store.captions().modeA[0] = L"巨集-新";
-  int settingsSaved = 0;
-  ProgramPersistence persistence([&](const MouseSettings&) { ++settingsSaved; }, store);
-  persistence.saveSettings(MouseSettings{});
-  persistence.saveCaptions();
-  EXPECT_EQ(settingsSaved, 1);
+  store.save();
 
   PortableProfile reread(path_);
   EXPECT_EQ(reread.readString(L"Setting-CHT", L"Item1"), L"巨集-新");

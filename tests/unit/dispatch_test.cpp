@@ -143,7 +143,6 @@ TEST(PageSwitching, NoPageYetDragsOnEveryUnclaimedClick) {
   rig.controller.click({300, 300});
   rig.controller.click(ok);  // OK falls through to the drag as well
   EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", dragAt(ok)}));
-  EXPECT_EQ(rig.controller.lastClick().x, ok.x);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 

@@ -154,6 +154,28 @@ TEST(PageDrawing, RedrawPageRebuildsTheShownPage) {
   EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
 }
 
+TEST(PageDrawing, ShowingTheWindowDrawsBasicFirstAfreshAfterCancelOtherwiseAsItStood) {
+  PageControllerRig rig;
+  rig.controller.beforeShow(false);
+  EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
+  EXPECT_EQ(rig.basic.drawn, 1);
+  rig.show(Page::Advanced);
+  rig.controller.beforeShow(true);  // shown and drawn already
+  EXPECT_TRUE(rig.canvas.ops.empty());
+  rig.controller.beforeShow(false);  // hidden: the buffer went, the child controls stayed
+  EXPECT_EQ(rig.advanced.drawn, 2);
+  EXPECT_EQ(rig.advanced.destroyed, 0);
+
+  rig.controller.click({800, 630});  // Cancel
+  EXPECT_EQ(rig.host.take().front(), "revert");
+  rig.controller.beforeShow(false);
+  EXPECT_EQ(rig.advanced.destroyed, 1);  // rebuilt from the reverted settings
+  rig.controller.beforeShow(false);      // once per Cancel
+  EXPECT_EQ(rig.advanced.destroyed, 1);
+  EXPECT_EQ(rig.advanced.drawn, 4);
+  EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
+}
+
 // The skinned sub-dialog frame.
 
 class FakeFrameHost : public FrameHost {

@@ -60,7 +60,7 @@ class FakeHost : public PageControllerHost {
   bool skinsConfirmed = false;
   bool mousePresent() const override { return present; }
   void applyAndCommit() override { calls.push_back("apply"); }
-  void revertAndMarkCancel() override { calls.push_back("revert"); }
+  void revert() override { calls.push_back("revert"); }
   void hideWindow() override { calls.push_back("hide"); }
   bool runSkinsDialog() override {
     calls.push_back("skins");
@@ -110,7 +110,7 @@ struct PageControllerRig {
   RecordingCanvas canvas;
   FakeControls controls;
   FakeHost host;
-  PageTexts texts;
+  const UiStrings texts = uiStringsFor(Language::English);
   RecordingBasic basic{texts};
   RecordingAdvanced advanced{texts};
   PageController controller{canvas, controls, host, basic, advanced};

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "pages/control_colours.h"
 #include "pages/control_ids.h"
 #include "pages/page_controller.h"
+#include "pages/skin_names.h"
 #include "skin/premultiply.h"
 #include "skin/skinned_frame.h"
 
@@ -24,42 +28,42 @@ TEST(Premultiply, ScalesColoursByAlphaWithTruncation) {
                                            1, 77, 66}));
 }
 
-TEST(ControlColours, MainWindowRules) {
-  const Colour text{0, 255, 0};
+TEST(ControlColours, EachSwatchTakesItsOwnStagesColourAndListsKeepTheirBackgrounds) {
   const std::array<Colour, 4> stages{{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}};
-  const auto rule = [&](ChildKind k, int id) { return mainWindowColours(k, id, text, stages); };
-
-  EXPECT_EQ(rule(ChildKind::Static, kSwatchFirstId)->brush, (Colour{1, 2, 3}));
-  EXPECT_EQ(rule(ChildKind::Static, kSwatchLastId)->brush, (Colour{10, 11, 12}));
-  EXPECT_FALSE(rule(ChildKind::Static, kSwatchLastId)->text);
-  for (int id : {kLightModeLabelId, kLightParameterLabelId, kLightOptionLabelId, kInsertLabelId}) {
-    const auto r = rule(ChildKind::Static, id);
-    EXPECT_EQ(r->textBackground, (Colour{0, 0, 0}));
-    EXPECT_EQ(r->brush, (Colour{0, 0, 0}));
-    EXPECT_TRUE(r->normalFont);
+  for (int id = kSwatchFirstId; id <= kSwatchLastId; ++id) {
+    const auto swatch = mainWindowColours(ChildKind::Static, id, {}, stages);
+    EXPECT_EQ(swatch->brush, stages[static_cast<std::size_t>(id - kSwatchFirstId)]) << id;
+    EXPECT_FALSE(swatch->text) << id;
   }
-  const auto label = rule(ChildKind::Static, kSwatchLastId + 1);
-  EXPECT_EQ(label->text, text);
-  EXPECT_EQ(label->textBackground, (Colour{100, 150, 100}));
-  EXPECT_EQ(label->brush, (Colour{100, 150, 100}));
-  EXPECT_FALSE(label->transparent);
-
-  EXPECT_TRUE(rule(ChildKind::Edit, 5)->transparent);
-  EXPECT_EQ(rule(ChildKind::ListBox, kMacroListId)->brush, (Colour{14, 15, 14}));
-  EXPECT_EQ(rule(ChildKind::ListBox, kSequenceListId)->text, text);
-  const auto drop = rule(ChildKind::ListBox, kFunctionListFirstId);
-  EXPECT_EQ(drop->text, (Colour{255, 255, 255}));
-  EXPECT_EQ(drop->brush, (Colour{0, 0, 0}));
-  EXPECT_TRUE(drop->normalFont);
-  EXPECT_FALSE(rule(ChildKind::Other, 1));
+  // The macro lists lie on the page's dark panel, the drop lists on their own black.
+  const auto list = [&](int id) { return mainWindowColours(ChildKind::ListBox, id, {}, stages); };
+  EXPECT_EQ(list(kMacroListId)->brush, list(kSequenceListId)->brush);
+  EXPECT_NE(list(kMacroListId)->brush, list(kFunctionListFirstId)->brush);
 }
 
-TEST(StartHidden, TheFirstTwoFramePaintsHideTheWindow) {
-  StartHidden s;
-  EXPECT_TRUE(s.hideOnFramePaint());
-  EXPECT_TRUE(s.hideOnFramePaint());
-  EXPECT_FALSE(s.hideOnFramePaint());
-  EXPECT_FALSE(s.hideOnFramePaint());
+TEST(SkinNames, EveryShippedSkinHoldsExactlyTheImagesTheCodeNames) {
+  const std::set<std::wstring> named{
+      img::kMain,           img::kBasicPage,      img::kAdvancedPage,     img::kMinNormal,
+      img::kMinOver,        img::kSkinsNormal,    img::kSkinsOver,        img::kPrePageNormal,
+      img::kPrePageOver,    img::kNextPageNormal, img::kNextPageOver,     img::kDropdownNormal,
+      img::kDropdownOver,   img::kPane,           img::kPaneTicked,       img::kSliderDpiDark,
+      img::kSliderDpiLight, img::kSliderRateDark, img::kSliderRateLight,  img::kSliderDark,
+      img::kSliderLight,    img::kButtonNormal,   img::kButtonOver,       img::kCloseNormal,
+      img::kCloseOver,      img::kFireKeyDialog,  img::kDelayTimeDialog,  img::kSingleKeyDialog,
+      img::kComboKeyDialog, img::kMediaKeyDialog, img::kWindowsKeyDialog, img::kMacroKeyDialog,
+      img::kSkinsDialog};
+  EXPECT_EQ(named.size(), 33u) << "two names for one image";
+  std::filesystem::path skins = std::filesystem::path(K8_SOURCE_DIR) / "skins";
+#ifdef _WIN32
+  if (!std::filesystem::exists(skins)) skins = std::filesystem::path("Z:" K8_SOURCE_DIR) / "skins";
+#endif
+  for (const char* skin : {"Default", "Frost"}) {
+    std::set<std::wstring> shipped;
+    for (const auto& file : std::filesystem::directory_iterator(skins / skin))
+      if (file.path().extension() == ".png")
+        shipped.insert(L"/" + file.path().filename().wstring());
+    EXPECT_EQ(shipped, named) << skin;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The shell's portable rules: icon actions, the journal and the simulated build's
+// The shell's portable rules: the journal and the simulated build's
 // control commands.
 #include <gtest/gtest.h>
 
@@ -7,23 +7,11 @@
 
 #include "app/journal.h"
 #include "app/sim_channel.h"
-#include "app/tray_action.h"
 #include "settings/mouse_settings.h"
 
 using namespace k8;
 
 namespace {
-
-TEST(TrayIcon, ClicksOpenOrWarnAndRightButtonUpShowsTheMenu) {
-  for (unsigned m : {kMsgLButtonUp, kMsgLButtonDblClk}) {
-    EXPECT_EQ(trayAction(m, true), TrayAction::OpenWindow);
-    EXPECT_EQ(trayAction(m, false), TrayAction::WarnMissing);
-  }
-  EXPECT_EQ(trayAction(kMsgRButtonUp, false), TrayAction::ShowMenu);
-  for (unsigned m : {kMsgMouseMove, kMsgLButtonDown, 0x0204u, 0x0207u, 0x0208u}) {
-    EXPECT_EQ(trayAction(m, true), TrayAction::None);
-  }
-}
 
 TEST(Journal, OneEscapedLinePerEntryAppendedAtOnce) {
   EXPECT_EQ(journalLine({L"notice", L"Info", L"Switch to macro key3"}),

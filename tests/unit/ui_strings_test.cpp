@@ -140,32 +140,19 @@ TEST(DialogTexts, EveryLanguageHasEveryTextAndTheListsHaveTheirLength) {
             L"Belirtilen sayıda tekrar eder,ya da durdurmak için herhangi bir tuşa basın");
 }
 
-TEST(UiFonts, ChosenByLanguageAndForSimplifiedChineseBySystemVersion) {
-  const UiFonts latin = uiFontsFor(Language::English, 10, 0);
-  EXPECT_EQ(latin.normal.face, L"Arial");
-  EXPECT_EQ(latin.normal.height, 14);
-  EXPECT_EQ(latin.normal.weight, 400);
-  EXPECT_EQ(latin.bold.face, L"Tahoma");
-  EXPECT_EQ(latin.bold.height, 18);
-  EXPECT_EQ(latin.bold.weight, 700);
-  const UiFonts turkish = uiFontsFor(Language::Turkish, 6, 2);
-  EXPECT_EQ(turkish.normal.face, L"Arial");
-  EXPECT_EQ(turkish.bold.face, L"Tahoma");
-
-  EXPECT_EQ(uiFontsFor(Language::SimplifiedChinese, 6, 2).normal.face, L"黑体");
-  const std::pair<unsigned, unsigned> otherVersions[] = {{6, 1}, {6, 3}, {10, 0}, {5, 2}};
-  for (auto [major, minor] : otherVersions) {
-    const UiFonts f = uiFontsFor(Language::SimplifiedChinese, major, minor);
-    EXPECT_EQ(f.normal.face, L"宋体");
-    EXPECT_EQ(f.bold.face, L"宋体");
-    EXPECT_EQ(f.normal.height, 13);
-    EXPECT_EQ(f.bold.height, 18);
-    EXPECT_EQ(f.bold.weight, 700);
+TEST(UiFonts, EveryFaceFitsAFontRecordAndEndsInANul) {
+  // The face goes to the system as a C string in a record of 32 characters.
+  for (const Language language : {Language::English, Language::SimplifiedChinese,
+                                  Language::TraditionalChinese, Language::Turkish}) {
+    for (const auto& [major, minor] : {std::pair{6u, 2u}, std::pair{10u, 0u}}) {
+      const UiFonts fonts = uiFontsFor(language, major, minor);
+      for (const UiFont& font : {fonts.normal, fonts.bold}) {
+        EXPECT_LT(font.face.size(), 32u);
+        EXPECT_EQ(font.face.data()[font.face.size()], L'\0');
+        EXPECT_GT(font.height, 0);
+      }
+    }
   }
-  const UiFonts cht = uiFontsFor(Language::TraditionalChinese, 10, 0);
-  EXPECT_EQ(cht.normal.face, L"黑体");
-  EXPECT_EQ(cht.bold.face, L"黑体");
-  EXPECT_EQ(cht.normal.height, 13);
 }
 
 }  // namespace

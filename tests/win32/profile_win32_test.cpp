@@ -45,5 +45,13 @@ TEST_F(CrossBackend, EachBackendReadsWhatTheOtherWrote) {
   EXPECT_EQ(std::wstring(names, 13), std::wstring(L"Setting-CHT\0\0", 13));
 }
 
+TEST_F(CrossBackend, ARelativeNameIsTheFileInTheCurrentFolder) {
+  const auto before = std::filesystem::current_path();
+  std::filesystem::current_path(path_.parent_path());
+  ASSERT_TRUE(k8::PortableProfile(path_).writeString(L"Mouse", L"Plugged", L"0"));
+  EXPECT_EQ(k8::Win32Profile(path_.filename()).readString(L"Mouse", L"Plugged"), L"0");
+  std::filesystem::current_path(before);
+}
+
 }  // namespace
 }  // namespace k8test

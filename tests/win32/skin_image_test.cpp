@@ -7,6 +7,7 @@
 namespace k8 {
 namespace {
 
+using testing::drawDecodedImage;
 using testing::Rgb;
 using testing::skinData;
 using testing::TargetBitmap;
@@ -28,7 +29,7 @@ TEST(SkinImage, AlphaImagesArePremultipliedAndBlendedOverTheBackground) {
     EXPECT_GE(ImageLibrary::liveImages(), 1);
   }
   TargetBitmap target(4, 1, {100, 100, 100});
-  ASSERT_TRUE(DrawSkinImage(target.dc(), skinData(L"/alpha.png"), 0, 0));
+  ASSERT_TRUE(drawDecodedImage(target.dc(), SkinImage(skinData(L"/alpha.png")), 0, 0));
   const Rgb half = target.at(0, 0);
   EXPECT_NEAR(half.r, 128 + 100 * 127 / 255, 1);
   EXPECT_NEAR(half.g, 100 * 127 / 255, 1) << "the background shows through, not black";
@@ -41,28 +42,25 @@ TEST(SkinImage, ImagesWithoutAlphaAreDrawnOpaqueAndUnchanged) {
   ASSERT_TRUE(image.ok());
   EXPECT_FALSE(image.hasAlpha());
   TargetBitmap target(3, 1, {1, 2, 3});
-  ASSERT_TRUE(DrawSkinImage(target.dc(), skinData(L"/opaque24.png"), 1, 0));
+  ASSERT_TRUE(drawDecodedImage(target.dc(), SkinImage(skinData(L"/opaque24.png")), 1, 0));
   EXPECT_EQ(target.at(0, 0), (Rgb{1, 2, 3}));
   EXPECT_EQ(target.at(1, 0), (Rgb{10, 20, 30}));
   EXPECT_EQ(target.at(2, 0), (Rgb{200, 100, 50}));
 
   // A palette image with a transparent entry keeps its transparency.
   TargetBitmap paletted(2, 1, {7, 7, 7});
-  ASSERT_TRUE(DrawSkinImage(paletted.dc(), skinData(L"/palette.png"), 0, 0));
+  ASSERT_TRUE(drawDecodedImage(paletted.dc(), SkinImage(skinData(L"/palette.png")), 0, 0));
   EXPECT_EQ(paletted.at(0, 0), (Rgb{7, 7, 7}));
   EXPECT_EQ(paletted.at(1, 0), (Rgb{0, 0, 255}));
 }
 
 TEST(SkinImage, UnreadableFilesFailWithoutDrawingAndTheLibraryStops) {
   TargetBitmap target(2, 2, {9, 9, 9});
-  int reported = 0;
   for (const wchar_t* name : {L"/corrupt.png", L"/missing.png", L"/"}) {
-    EXPECT_FALSE(DrawSkinImage(target.dc(), skinData(name), 0, 0));
-    EXPECT_FALSE(DrawSkinImage(target.dc(), skinData(name), 0, 0, [&] { ++reported; }));
+    EXPECT_FALSE(drawDecodedImage(target.dc(), SkinImage(skinData(name)), 0, 0)) << name;
   }
-  EXPECT_EQ(reported, 3);
   EXPECT_EQ(target.at(1, 1), (Rgb{9, 9, 9}));
-  EXPECT_FALSE(DrawSkinImage(nullptr, skinData(L"/alpha.png"), 0, 0));
+  EXPECT_FALSE(drawDecodedImage(nullptr, SkinImage(skinData(L"/alpha.png")), 0, 0));
   EXPECT_EQ(ImageLibrary::liveImages(), 0);
   EXPECT_FALSE(ImageLibrary::running()) << "the last image shuts GDI+ down";
 }

@@ -8,6 +8,7 @@
 
 #include "platform/handles_win32.h"
 #include "platform/text.h"
+#include "skin/skin_image_win32.h"
 
 namespace k8::testing {
 
@@ -70,6 +71,21 @@ inline Rgb pixelOf(HBITMAP bitmap, int x, int y) {
   const SelectedObject select(dc.get(), bitmap);
   const COLORREF c = GetPixel(dc.get(), x, y);
   return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+// Draws a decoded image at (x, y) as the canvases do: blended when it has alpha, copied otherwise.
+inline bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y) {
+  if (!image.ok() || target == nullptr) return false;
+  const MemoryDc memory(target);
+  const SelectedObject select(memory.get(), image.bitmap());
+  if (!select.ok()) return false;
+  if (image.hasAlpha()) {
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return AlphaBlend(target, x, y, image.width(), image.height(), memory.get(), 0, 0,
+                      image.width(), image.height(), blend) != FALSE;
+  }
+  return StretchBlt(target, x, y, image.width(), image.height(), memory.get(), 0, 0, image.width(),
+                    image.height(), SRCCOPY) != FALSE;
 }
 
 }  // namespace k8::testing

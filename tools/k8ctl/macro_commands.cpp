@@ -9,7 +9,7 @@
 #include "macros/macro_encoder.h"
 #include "macros/macro_file.h"
 #include "macros/macro_lines.h"
-#include "platform/profile.h"
+#include "platform/system_profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
 #include "settings/key_tables.h"
@@ -53,7 +53,7 @@ Json lineToJson(const std::wstring& line) {
   return j;
 }
 
-int macrosJson(const PortableProfile& file, const std::vector<std::wstring>& names) {
+int macrosJson(const ProfileFile& file, const std::vector<std::wstring>& names) {
   Json list = Json::array();
   for (std::size_t k = 0; k < names.size(); ++k) {
     const auto lines = loadMacroLines(file, names[k]);
@@ -79,7 +79,7 @@ int macros(const Args& in) {
   const bool json = takeFlag(args, "--json");
   if (args.size() != 1) return fail("usage: k8ctl macros RECORD_INI [--json]");
   if (!checkRecordIni(args[0])) return kBadInput;
-  const PortableProfile file(args[0]);
+  const SystemProfile file(args[0]);
   const auto names = listMacroNames(file);
   if (json) return macrosJson(file, names);
   for (std::size_t k = 0; k < names.size(); ++k) {
@@ -100,7 +100,7 @@ int encodeMacros(const Args& args) {
   if (!checkRecordIni(recordIni)) return kBadInput;
   auto loaded = readConfigBin(configBin);
   if (!loaded) return kBadInput;
-  EncodeMacros(PortableProfile(recordIni), loaded->settings);
+  EncodeMacros(SystemProfile(recordIni), loaded->settings);
   std::error_code ec;
   if (!writeConfigImage(configBin, loaded->flag, loaded->settings, ec)) {
     return fail(configBin + ": cannot be written (" + ec.message() + ")");

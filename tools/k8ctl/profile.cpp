@@ -8,7 +8,7 @@
 #include "macros/macro_file.h"
 #include "macros/macro_lines.h"
 #include "platform/paths.h"
-#include "platform/profile.h"
+#include "platform/system_profile.h"
 #include "platform/text.h"
 #include "record_json.h"
 #include "settings/config_file.h"
@@ -69,7 +69,7 @@ void checkMacroLine(const std::wstring& line, const std::string& path) {
                                       : std::wstring();
       const bool form = !digits.empty() && digits.size() <= 5 && line.ends_with(kDelaySuffix) &&
                         digits.find_first_not_of(L"0123456789") == std::wstring::npos;
-      const long ms = form ? static_cast<long>(leadingNumber(digits)) : 0;
+      const long ms = form ? static_cast<long>(decimalNumber(digits, NumberForm::Digits)) : 0;
       if (!form || ms < kMinDelay || ms > kMaxDelay) {
         badField(path, "not a key event or a delay \"N ms\" of " + std::to_string(kMinDelay) + "-" +
                            std::to_string(kMaxDelay) + " ms");
@@ -145,7 +145,7 @@ bool readProfile(const fs::path& folder, Profile& profile, std::string& error) {
     error = paths.configBin.string() + ": missing or not a config.bin";
     return false;
   }
-  const PortableProfile strIni(paths.strIni);
+  const SystemProfile strIni(paths.strIni);
   profile.language = languageFromCode(readLanguageCode(strIni));
   profile.skin = readSkinKeys(strIni);
   for (int l = 0; l < kLanguageCount; ++l) {
@@ -153,7 +153,7 @@ bool readProfile(const fs::path& folder, Profile& profile, std::string& error) {
   }
   // The images as the program would encode them from record.ini at its next macro save, so that
   // a profile always describes what importing it gives.
-  const PortableProfile recordIni(paths.recordIni);
+  const SystemProfile recordIni(paths.recordIni);
   EncodeMacros(recordIni, profile.settings);
   const auto names = listMacroNames(recordIni);
   profile.macros.clear();
@@ -277,10 +277,10 @@ bool writeProfile(const fs::path& folder, const Profile& p, std::string& error) 
   if (fs::exists(paths.strIni, ec)) {
     ok = fs::copy_file(paths.strIni, strTemp, ec);
   } else {
-    PortableProfile fresh(strTemp);
+    SystemProfile fresh(strTemp);
     ok = writeInstalledStrIni(fresh);
   }
-  PortableProfile strIni(strTemp);
+  SystemProfile strIni(strTemp);
   ok = ok && writeStrIni(strIni, p);
 
   // record.ini: new, UTF-16LE with its byte-order mark like the program's, one section a macro.
@@ -288,7 +288,7 @@ bool writeProfile(const fs::path& folder, const Profile& p, std::string& error) 
     std::ofstream out(recordTemp, std::ios::binary | std::ios::trunc);
     ok = out && out.write("\xFF\xFE", 2) && out.flush();
   }
-  PortableProfile recordIni(recordTemp);
+  SystemProfile recordIni(recordTemp);
   for (const auto& m : p.macros) ok = ok && writeMacroSection(recordIni, m.name, m.lines);
 
   MouseSettings settings = p.settings;

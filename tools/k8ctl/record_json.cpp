@@ -15,8 +15,6 @@ constexpr const char* kModeNames[] = {"A", "B"};
 constexpr const char* kRepeatWords[] = {"count", "until-pressed", "while-held"};
 constexpr const char* kLightModes[] = {"Off", "Standard", "Respiration", "Neon"};
 constexpr const char* kLightOptions[] = {"Non-Disolay", "RGB Effect", "RGB Flash", "RGB Fixed On"};
-constexpr int kRateCodes[] = {1, 2, 4, 8};
-constexpr int kRateHz[] = {1000, 500, 250, 125};
 // The largest DPI scale has twelve positions.
 constexpr long kDpiLevelMax = 11;
 constexpr long kStepMax = 11;
@@ -230,11 +228,8 @@ Json recordToJson(const MouseSettings& s, bool codes, int sensorType) {
   }
   j["buttons"] = buttons;
 
-  Json hz = nullptr;
-  for (std::size_t k = 0; k < std::size(kRateCodes); ++k) {
-    if (s.reportRate == kRateCodes[k]) hz = kRateHz[k];
-  }
-  j["reportRateHz"] = hz.is_null() ? Json(unknown(s.reportRate)) : hz;
+  const int hz = reportRateHz(s.reportRate);
+  j["reportRateHz"] = hz == 0 ? Json(unknown(s.reportRate)) : Json(hz);
   if (codes) j["reportRateCode"] = s.reportRate;
 
   if (codes) j["sensorType"] = sensorType;
@@ -302,8 +297,8 @@ void recordFromJson(const Json& j, const std::string& path, MouseSettings& s) {
 
   const long hz = integerIn(f.take("reportRateHz"), f.pathOf("reportRateHz"), 125, 1000);
   s.reportRate = 0;
-  for (std::size_t k = 0; k < std::size(kRateCodes); ++k) {
-    if (hz == kRateHz[k]) s.reportRate = static_cast<std::uint8_t>(kRateCodes[k]);
+  for (const ReportRate& rate : kReportRates) {
+    if (hz == rate.hz) s.reportRate = rate.code;
   }
   if (!s.reportRate) badField(f.pathOf("reportRateHz"), "must be 125, 250, 500 or 1000");
 

@@ -4,7 +4,7 @@
 
 #include "cli.h"
 #include "i18n/str_ini.h"
-#include "platform/profile.h"
+#include "platform/system_profile.h"
 
 namespace k8ctl {
 namespace {
@@ -19,7 +19,7 @@ int initStrIni(const Args& args) {
   temp += ".new";
   std::error_code ec;
   fs::remove(temp, ec);
-  k8::PortableProfile ini(temp);
+  k8::SystemProfile ini(temp);
   if (!k8::writeInstalledStrIni(ini)) {
     fs::remove(temp, ec);
     return fail(out.string() + ": cannot be written");

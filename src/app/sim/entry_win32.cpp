@@ -11,14 +11,18 @@
 #include "app/sim_channel.h"
 #include "device/simulated_mouse.h"
 #include "platform/paths.h"
+#include "platform/system_profile.h"
+#include "platform/text.h"
 
 namespace {
 
-k8::SimStartState readStartState(const std::filesystem::path& ini) {
+k8::SimStartState readStartState(const std::filesystem::path& file) {
+  const k8::SystemProfile ini(file);
+  const std::wstring plugged = ini.readString(L"Mouse", L"Plugged");
   k8::SimStartState s;
-  s.plugged = GetPrivateProfileIntW(L"Mouse", L"Plugged", 1, ini.c_str()) != 0;
-  s.sensorType =
-      static_cast<std::uint8_t>(GetPrivateProfileIntW(L"Mouse", L"SensorType", 0, ini.c_str()));
+  s.plugged = plugged.empty() || k8::decimalNumber(plugged, k8::NumberForm::Signed) != 0;
+  s.sensorType = static_cast<std::uint8_t>(
+      k8::decimalNumber(ini.readString(L"Mouse", L"SensorType"), k8::NumberForm::Signed));
   return s;
 }
 
