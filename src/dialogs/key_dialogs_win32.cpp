@@ -7,18 +7,20 @@ namespace k8 {
 namespace {
 
 constexpr int kSingleDisplayId = 502;
-constexpr Rect kSingleDisplay{73, 128, 151, 144};
-constexpr Rect kSinglePrompt{23, 108, 201, 124};
+using layout::rect;
+
+constexpr Rect kSingleDisplay = rect("single-key", "key display");
+constexpr Rect kSinglePrompt = rect("single-key", "prompt");
 
 constexpr int kModifierDisplayId = 512;
 constexpr int kModifierListId = 515;
 constexpr int kKey1Id = 516;
 constexpr int kKey2Id = 517;
-constexpr Rect kModifierDisplay{49, 69, 117, 85};
-constexpr Rect kModifierField{49, 69, 132, 85};
-constexpr Rect kModifierList{49, 87, 132, 227};
-constexpr Rect kKey1Field{50, 120, 131, 134};
-constexpr Rect kKey2Field{50, 170, 131, 184};
+constexpr Rect kModifierDisplay = rect("combo-key", "modifier display");
+constexpr Rect kModifierField = rect("combo-key", "modifier field");
+constexpr Rect kModifierList = rect("combo-key", "modifier list");
+constexpr Rect kKey1Field = rect("combo-key", "key 1 field");
+constexpr Rect kKey2Field = rect("combo-key", "key 2 field");
 
 void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
   const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
@@ -87,7 +89,7 @@ CComboDialog::CComboDialog(SkinSettings skin)
 
 void CComboDialog::initContent() {
   setCaptions(frame(), skin());
-  frame().setDropDown(comboModifierItems(), kModifierList.bottom);
+  frame().setDropDown(comboModifierItems(), kModifierList);
   frame().setDropGeometry(kModifierField, kModifierList);
   // Read-only: a key pressed in a field is shown by its name, not typed into it.
   const DWORD style = WS_CHILD | WS_VISIBLE | ES_CENTER | ES_READONLY;

@@ -9,7 +9,6 @@ k8ctl_exe=$(abs_path "$3")
 
 not_delivered=$'notice\tWarning\tNot all settings reached the mouse. They are saved and will be sent again when the mouse is connected.'
 missing=$'notice\tWarning\tThe system did not detect the gaming mouse!'
-apply_x=700 apply_y=633  # inside Apply, (666,623)-(771,644)
 
 e2e_program "$sim" 1 0
 wait_for "tray icon" tray_icon_drawn || e2e_fail "no icon"
@@ -18,7 +17,7 @@ win=$(open_window) || { e2e_fail "the window did not open"; exit 1; }
 check "k8sim refuses unplug-after without a count" test "$(k8sim unplug-after; echo $?)" = 2
 check "k8sim arms the mouse to go after 40 more transfers" k8sim unplug-after 40
 before=$(wire_lines)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 check "Apply saves config.bin although the mouse went" wait_for "config.bin saved" config_saved
 check "the notice says the settings did not all reach the mouse" \
   wait_for "not-delivered notice" journal_has "$not_delivered"

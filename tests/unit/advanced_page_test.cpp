@@ -129,7 +129,8 @@ class AdvancedPageTest : public ::testing::Test, public PageHost, public Recorde
   }
   int litCells(int row) const {
     int lit = 0;
-    const std::string y = "," + std::to_string(200 + 150 * (row - 1));
+    const std::string y =
+        "," + std::to_string(layout::at("advanced", "slider row # cell 1", {row}).top);
     for (const std::string& op : drawn_)
       if (op.starts_with("image /slider-light.png") && op.ends_with(y)) ++lit;
     return lit;
@@ -294,7 +295,7 @@ TEST_F(AdvancedPageTest, ShowFillsTheEditorFromRecordIni) {
   EXPECT_EQ(controls_.text(kLoopTimesId), L"1");
   EXPECT_EQ(repeatCount(image(0)), 1);
   EXPECT_EQ(controls_.children.at(kLoopTimesId).style, unsigned(kStyleCentre | kStyleNumber));
-  EXPECT_EQ(controls_.children.at(kMacroListId).rect, (Rect{462, 220, 591, 512}));
+  EXPECT_EQ(controls_.children.at(kMacroListId).rect, layout::rect("advanced", "macro list"));
 
   setRepeatCount(image(1), 300);
   select(kMacroListId, 1);
@@ -342,7 +343,8 @@ TEST_F(AdvancedPageTest, InsertedMouseEventsFollowTheSelectedLine) {
   click(Control::InsertEventBox);
   ASSERT_TRUE(controls_.exists(kInsertListId));
   EXPECT_EQ(items(kInsertListId).size(), 9u);
-  EXPECT_EQ(controls_.children.at(kInsertListId).rect, (Rect{734, 419, 854, 569}));
+  EXPECT_EQ(controls_.children.at(kInsertListId).rect,
+            layout::rect("advanced", "insert mouse event list"));
 
   // Nothing selected in a list with lines: nothing inserted, the label still shows the choice.
   select(kInsertListId, 0);

@@ -53,7 +53,7 @@ class DemoDialog : public SkinnedDialog {
  protected:
   void initContent() override {
     for (int i = 0; i < 20; ++i) items.push_back(L"Item " + std::to_wstring(i));
-    frame().setDropDown(items, 266);
+    frame().setDropDown(items, layout::rect("media-key", "drop list"));
     frame().setValue(0, items[0]);
   }
   std::optional<ColourRule> controlColour(ChildKind, int id) override {
@@ -81,7 +81,10 @@ class DemoDialog : public SkinnedDialog {
 };
 
 constexpr Rgb kBlue{0, 0, 200}, kRed{200, 0, 0}, kGreen{0, 200, 0}, kYellow{200, 200, 0};
-constexpr POINT kOk{200, 262}, kCancel{320, 262}, kClose{360, 15}, kField{100, 135};
+// Points inside the frame's buttons and field, left of their centred captions.
+constexpr POINT leftPart(Rect r) { return {r.left + 8, (r.top + r.bottom) / 2}; }
+constexpr POINT kOk = leftPart(kFrameOk), kCancel = leftPart(kFrameCancel),
+                kClose = leftPart(kFrameClose), kField = leftPart(kDropField);
 
 TEST(SkinnedDialog, HoverImagesFollowTheFrameRules) {
   if (!testing::canMakeWindows()) GTEST_SKIP() << "no display for windows";
