@@ -10,6 +10,7 @@
 
 #include "pages/basic_page.h"
 #include "pages/child_controls_win32.h"
+#include "pages/layout_table.h"
 #include "pages/page_controller.h"
 #include "pages/skin_names.h"
 #include "platform/handles_win32.h"
@@ -19,6 +20,11 @@
 
 namespace k8 {
 namespace {
+
+// The hover bench moves between the middles of function boxes 1 and 2.
+constexpr Point middleOf(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+constexpr Point kBox1 = middleOf(layout::rect("basic", "function box 1"));
+constexpr Point kBox2 = middleOf(layout::rect("basic", "function box 2"));
 
 class QuietHost : public PageControllerHost, public PageHost {
  public:
@@ -95,7 +101,7 @@ int run(const std::wstring& folder, int rounds) {
     start = now();
     for (int i = 0; i < rounds * 4; ++i) {
       if (!cached) canvas.dropImages();
-      controller.mouseHover(i % 2 == 0 ? Point{300, 205} : Point{300, 228});
+      controller.mouseHover(i % 2 == 0 ? kBox1 : kBox2);
     }
     const double hoverMs = (now() - start) * 1000 / (rounds * 4);
     std::printf("%-26s full Basic page draw %6.2f ms   hover repaint (box 1 <-> box 2) %5.2f ms\n",

@@ -9,9 +9,9 @@
 #include "device/hot_plug.h"
 #include "device/transport.h"
 #include "dialogs/dialog_rules.h"
+#include "dialogs/skins_dialog_win32.h"
 #include "platform/colour_dialog_win32.h"
 #include "settings/config_file.h"
-#include "skin/skins_dialog_win32.h"
 #include "sync/program_apply.h"
 
 namespace k8 {

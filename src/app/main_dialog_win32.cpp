@@ -8,6 +8,7 @@
 #include "i18n/str_ini.h"
 #include "i18n/ui_fonts_win32.h"
 #include "pages/skin_names.h"
+#include "platform/modal_windows.h"
 #include "platform/system_profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
@@ -106,12 +107,12 @@ INT_PTR CPexonDlg::onInitDialog(WPARAM, LPARAM) {
   instanceMutex_.reset(CreateMutexW(nullptr, FALSE, kInstanceMutex));
   if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
 
-  bigIcon_.reset(
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-  smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM),
-                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), 0)));
+  const int big = systemIconSize(hwnd_, false), small = systemIconSize(hwnd_, true);
+  bigIcon_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, big, big, 0)));
+  // The tray shows this one: the image of exactly the size the shell asks for.
+  smallIcon_.reset(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, small, small, 0)));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
@@ -260,6 +261,7 @@ void CPexonDlg::messageBox(const std::wstring& text) { messageBox(text, appTitle
 
 void CPexonDlg::messageBox(const std::wstring& text, const std::wstring& caption) {
   journal({L"messagebox", caption, text});
+  const ModalWindow modal;
   MessageBoxW(hwnd_, text.c_str(), caption.c_str(), MB_OK);
 }
 

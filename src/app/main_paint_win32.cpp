@@ -7,6 +7,7 @@
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "pages/control_colours.h"
+#include "platform/modal_windows.h"
 
 namespace k8 {
 
@@ -58,12 +59,12 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
       controls_(window.hwnd()),
       basic_(window.strings(), model_, *this, canvas_, controls_),
       recordIni_(window.paths().recordIni),
-      recorderHook_(window.hwnd(), WM_RECORDER_KEY,
-                    [this](std::wstring_view name, std::uint32_t keyData) {
-                      advanced_.macros().onHookKey(name, keyData);
-                    }),
+      recorderWindow_(window.hwnd(), WM_RECORDER_KEY,
+                      [this](std::wstring_view name, std::uint32_t keyData) {
+                        advanced_.macros().onHookKey(name, keyData);
+                      }),
       advanced_(window.strings(), model_, *this, canvas_, controls_, systemPointer_, recordIni_,
-                recorderHook_),
+                recorderWindow_),
       controller_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
   canvas_.setBitmap(window.backBuffer());
@@ -102,13 +103,11 @@ bool SkinnedPages::preTranslate(MSG& msg) {
       GetParent(msg.hwnd) == window_.hwnd()) {
     controller_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
   }
-  // While a macro records, typed keys reach the hook only, not the page's controls (nor does
-  // Enter hide the window).
-  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
-      controller_.currentPage() == Page::Advanced && advanced_.macros().recording()) {
-    return true;
-  }
-  return false;
+  const KeyMessage key = msg.message == WM_KEYDOWN      ? KeyMessage::Down
+                         : msg.message == WM_SYSKEYDOWN ? KeyMessage::SystemDown
+                                                        : KeyMessage::Other;
+  return recordingDropsKey(key, controller_.currentPage() == Page::Advanced,
+                           advanced_.macros().recording());
 }
 
 INT_PTR SkinnedPages::onRecorderKey(WPARAM wParam, LPARAM) {
@@ -127,6 +126,7 @@ INT_PTR SkinnedPages::onContextMenu(WPARAM wParam, LPARAM lParam) {
   if (lParam == -1) GetCursorPos(&at);
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) return TRUE;
+  const ModalWindow modal;
   AppendMenuW(menu.get(), MF_STRING, kDeleteLineCommand, window_.strings().deleteMacro.c_str());
   const int chosen =
       static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
@@ -187,11 +187,11 @@ INT_PTR SkinnedPages::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
   std::array<Colour, 4> stages;
   for (std::size_t s = 0; s < stages.size(); ++s)
     stages[s] = {rgb[3 * s], rgb[3 * s + 1], rgb[3 * s + 2]};
-  const auto rule = mainWindowColours(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)),
-                                      {colour[0], colour[1], colour[2]}, stages);
+  const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+  const auto rule = mainWindowColours(kind, id, {colour[0], colour[1], colour[2]}, stages);
   if (!rule) return FALSE;
   return reinterpret_cast<INT_PTR>(
-      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, window_.normalFont(), brushes_));
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, window_.normalFont(), id, brushes_));
 }
 
 INT_PTR SkinnedPages::onCtlColorStatic(WPARAM w, LPARAM l) {

@@ -101,7 +101,7 @@ class SkinnedPages final : public MainWindowPages,
   BasicSettingsPage basic_;
   Win32SystemPointer systemPointer_;
   SystemProfile recordIni_;
-  RecorderHook recorderHook_;
+  RecorderWindow recorderWindow_;
   AdvancedSettingsPage advanced_;
   PageController controller_;
   BrushCache brushes_;

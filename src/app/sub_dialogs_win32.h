@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "dialogs/sub_dialogs.h"
+#include "pages/sub_dialogs.h"
 #include "skin/skinned_dialog_win32.h"
 
 namespace k8 {

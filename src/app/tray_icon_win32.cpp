@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/handles_win32.h"
+#include "platform/modal_windows.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -18,6 +20,18 @@ void copyText(wchar_t (&target)[N], const std::wstring& text) {
 }
 
 }  // namespace
+
+int systemIconSize(HWND window, bool small) {
+  // Windows 10 1607 and later; older systems scale the system metrics themselves.
+  using ForDpi = int(WINAPI*)(int, UINT);
+  using DpiOf = UINT(WINAPI*)(HWND);
+  static const auto metricForDpi = systemFunction<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
+  static const auto dpiOf = systemFunction<DpiOf>(L"user32.dll", "GetDpiForWindow");
+  const int index = small ? SM_CXSMICON : SM_CXICON;
+  const UINT dpi = dpiOf != nullptr && window != nullptr ? dpiOf(window) : 0;
+  const int size = metricForDpi != nullptr && dpi != 0 ? metricForDpi(index, dpi) : 0;
+  return size > 0 ? size : GetSystemMetrics(index);
+}
 
 void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wstring& tooltip) {
   data_ = NOTIFYICONDATAW{};
@@ -61,6 +75,7 @@ void TrayIcon::showMenu(HWND owner, UINT commandId, const std::wstring& text) {
   if (!menu) return;
   AppendMenuW(menu.get(), MF_STRING, commandId, text.c_str());
   SetForegroundWindow(owner);
+  const ModalWindow modal;
   TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, at.x, at.y, 0, owner, nullptr);
   // Lets the menu close properly when the user clicks elsewhere.
   PostMessageW(owner, WM_NULL, 0, 0);

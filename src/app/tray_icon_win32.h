@@ -11,6 +11,11 @@
 
 namespace k8 {
 
+// The side in pixels of the system's small (tray, title bar) or large icons on `window`'s display:
+// from the window's DPI where the system knows it, else the system-wide metric. The .ico holds an
+// image for each size this gives at 100-400 %, so none is scaled.
+int systemIconSize(HWND window, bool small);
+
 class TrayIcon {
  public:
   TrayIcon() = default;

@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/sub_dialogs.h"
 #include "pages/geometry.h"
+#include "pages/layout_table.h"
+#include "pages/sub_dialogs.h"
 #include "platform/profile.h"
 
 namespace k8 {
@@ -49,10 +50,8 @@ class ComboKeyRules {
 std::vector<std::wstring> comboModifierItems();
 
 // Macro dialog: three repeat-mode boxes, mode 1 ticked at start.
-inline constexpr Rect kRepeatBoxes[3] = {
-    {220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}};
-inline constexpr Rect kRepeatLabels[3] = {
-    {237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}};
+inline constexpr auto kRepeatBoxes = layout::series<3>("macro-key", "mode # box");
+inline constexpr auto kRepeatLabels = layout::series<3>("macro-key", "mode # label");
 struct RepeatSwitch {
   int from;  // the mode whose box loses its tick
   int to;    // the mode whose box gets it

@@ -1,14 +1,13 @@
 #pragma once
-// CSingleDialog and CComboDialog: they capture keystrokes through a keyboard hook of the
-// user-interface thread that lives as long as the dialog, and name each keystroke from its
-// scan code (keystrokeName), the system's name only for keys the table does not know.
+// CSingleDialog and CComboDialog: they capture keystrokes through the user-interface thread's
+// keyboard hook, held as long as the dialog runs.
 
 #include <windows.h>
 
 #include <string>
 
 #include "dialogs/dialog_rules.h"
-#include "platform/handles_win32.h"
+#include "macros/keyboard_hook_win32.h"
 #include "skin/skinned_dialog_win32.h"
 
 namespace k8 {
@@ -16,30 +15,20 @@ namespace k8 {
 inline constexpr UINT kSingleKeyCaptured = 0xB04;
 inline constexpr UINT kComboKeyCaptured = 0xB05;
 
-// The name of the keystroke described by a key message's lParam (at most 31 characters).
-std::wstring keystrokeNameOf(LPARAM keystrokeFlags);
-
-// The thread keyboard hook of one capturing dialog: it names every key event, sends the dialog
-// `message`, and swallows what the dialog must not see as a key.
+// The keyboard hook of one capturing dialog: it names every key event and sends the dialog
+// `message`.
 class KeyCapture {
  public:
-  enum class Swallow { EnterEsc, EnterEscAndWindowsKeys };
-  KeyCapture(UINT message, Swallow swallow) : message_(message), swallow_(swallow) {}
-  ~KeyCapture() { stop(); }
-  KeyCapture(const KeyCapture&) = delete;
-  KeyCapture& operator=(const KeyCapture&) = delete;
-
-  // False (with the system's error in GetLastError) when the hook could not be installed.
-  bool start(HWND dialog);
-  void stop();
+  KeyCapture(UINT message, HookUse use) : message_(message), use_(use) {}
+  // False (with the system's error) when the hook could not be installed.
+  bool start(HWND dialog, unsigned long& error);
+  void stop() { lease_.stop(); }
   const std::wstring& lastName() const { return last_; }
 
  private:
-  static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
   UINT message_;
-  Swallow swallow_;
-  UniqueHook hook_;
-  HWND dialog_ = nullptr;
+  HookUse use_;
+  HookLease lease_;
   std::wstring last_;
 };
 

@@ -10,7 +10,12 @@ namespace {
 
 constexpr Colour kWhite{255, 255, 255};
 constexpr Colour kDark{40, 40, 40};
-constexpr Rect kMacroPrompt{-8, 112, 201, 128};
+using layout::rect;
+
+constexpr Rect kMacroPrompt = rect("macro-key", "prompt");
+constexpr Rect kMediaList = rect("media-key", "drop list");
+constexpr Rect kWindowsList = rect("windows-key", "drop list");
+constexpr Rect kMacroList = rect("macro-key", "drop list");
 
 void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
   const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
@@ -29,24 +34,24 @@ ColourRule lightOnDark(bool textBackground) {
 }
 
 template <typename ItemText>
-void showItems(SkinnedFrame& frame, int count, int listBottom, ItemText text) {
+void showItems(SkinnedFrame& frame, int count, Rect list, ItemText text) {
   std::vector<std::wstring> items;
   for (int i = 0; i < count; ++i) items.emplace_back(text(i));
-  frame.setDropDown(items, listBottom);
+  frame.setDropDown(items, list);
   frame.setValue(0, items.empty() ? std::wstring() : items.front());
 }
 
 }  // namespace
 
 CMediaDialog::CMediaDialog(SkinSettings skin)
-    : SkinnedDialog(
-          std::move(skin),
-          {img::kMediaKeyDialog, L"Media Dialog Load background image failed!!!", 552, 553, 266}) {}
+    : SkinnedDialog(std::move(skin),
+                    {img::kMediaKeyDialog, L"Media Dialog Load background image failed!!!", 552,
+                     553, kMediaList.bottom}) {}
 
 void CMediaDialog::initContent() {
   setCaptions(frame(), skin());
   const Language language = languageFromCode(skin().language);
-  showItems(frame(), mediaItemCount(), 266,
+  showItems(frame(), mediaItemCount(), kMediaList,
             [language](int i) { return std::wstring(mediaItemText(language, i)); });
 }
 
@@ -58,12 +63,12 @@ std::optional<ColourRule> CMediaDialog::controlColour(ChildKind kind, int) {
 CWindowsDialog::CWindowsDialog(SkinSettings skin)
     : SkinnedDialog(std::move(skin),
                     {img::kWindowsKeyDialog, L"Windows Dialog Load background image failed!!!", 532,
-                     533, 306}) {}
+                     533, kWindowsList.bottom}) {}
 
 void CWindowsDialog::initContent() {
   setCaptions(frame(), skin());
   const Language language = languageFromCode(skin().language);
-  showItems(frame(), windowsItemCount(), 306,
+  showItems(frame(), windowsItemCount(), kWindowsList,
             [language](int i) { return std::wstring(windowsItemText(language, i)); });
 }
 
@@ -77,7 +82,7 @@ CMacroDialog::CMacroDialog(SkinSettings skin, std::filesystem::path recordIni)
                     [] {
                       SubDialogLayout layout{img::kMacroKeyDialog,
                                              L"Macro Key Dialog Load background image failed!!!",
-                                             592, 593, 286};
+                                             592, 593, kMacroList.bottom};
                       layout.wheelScrollsList = true;
                       return layout;
                     }()),
@@ -89,7 +94,7 @@ MacroKeyChoice CMacroDialog::choice() const {
 
 void CMacroDialog::initContent() {
   setCaptions(frame(), skin());
-  frame().setDropDown({}, 286);
+  frame().setDropDown({}, kMacroList);
   // The names as record.ini holds them when the list opens: no file, no names.
   frame().setItemSource([path = recordIni_] {
     const SystemProfile recordIni(path);

@@ -11,20 +11,22 @@ constexpr int kKeyDisplayId = 572;
 constexpr int kKeyListId = 573;
 constexpr int kSpeedId = 574;
 constexpr int kTimesId = 575;
-constexpr Rect kKeyDisplay{49, 69, 117, 85};
-constexpr Rect kKeyField{49, 69, 132, 85};
-constexpr Rect kKeyList{49, 87, 132, 257};
-constexpr Rect kSpeedField{50, 120, 131, 134};
-constexpr Rect kTimesField{50, 170, 131, 184};
-constexpr Rect kSpeedLabel{10, 100, 171, 120};
-constexpr Rect kTimesLabel{10, 150, 171, 170};
-constexpr Rect kSpeedRange{15, 184, 390, 218};
-constexpr Rect kTimesRange{15, 218, 390, 250};
+using layout::rect;
+
+constexpr Rect kKeyDisplay = rect("fire-key", "key display");
+constexpr Rect kKeyField = rect("fire-key", "key field");
+constexpr Rect kKeyList = rect("fire-key", "key list");
+constexpr Rect kSpeedField = rect("fire-key", "speed field");
+constexpr Rect kTimesField = rect("fire-key", "times field");
+constexpr Rect kSpeedLabel = rect("fire-key", "speed label");
+constexpr Rect kTimesLabel = rect("fire-key", "times label");
+constexpr Rect kSpeedRange = rect("fire-key", "speed range");
+constexpr Rect kTimesRange = rect("fire-key", "times range");
 
 constexpr int kDelayId = 600;
-constexpr Rect kDelayField{74, 129, 150, 143};
-constexpr Rect kDelayPrompt{14, 89, 210, 109};
-constexpr Rect kDelayRange{14, 109, 210, 129};
+constexpr Rect kDelayField = rect("delay-time", "delay field");
+constexpr Rect kDelayPrompt = rect("delay-time", "prompt");
+constexpr Rect kDelayRange = rect("delay-time", "range");
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -62,7 +64,7 @@ CFireKeyDialog::CFireKeyDialog(SkinSettings skin)
 
 void CFireKeyDialog::initContent() {
   setCaptions(frame(), skin());
-  frame().setDropDown(fireKeyItems(), kKeyList.bottom);
+  frame().setDropDown(fireKeyItems(), kKeyList);
   frame().setDropGeometry(kKeyField, kKeyList);
   const DWORD style = WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER;
   speed_ = createControl(L"EDIT", kSpeedId, kSpeedField, style,

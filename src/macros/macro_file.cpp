@@ -13,6 +13,18 @@ constexpr std::wstring_view kItemCount = L"ItemCount";
 
 std::wstring itemKey(std::size_t i) { return L"Item" + std::to_wstring(i); }
 
+// The profile functions trim blanks around a value and take one pair of quotes off a value
+// wholly inside them. A line they would change that way is written inside quotes of its own,
+// which the reading takes off again.
+std::wstring storedLine(const std::wstring& line) {
+  if (line.empty()) return line;
+  const auto blank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
+  const bool quoted = line.size() >= 2 && (line.front() == L'"' || line.front() == L'\'') &&
+                      line.back() == line.front();
+  if (!quoted && !blank(line.front()) && !blank(line.back())) return line;
+  return L'"' + line + L'"';
+}
+
 std::size_t itemCount(const ProfileFile& recordIni, std::wstring_view name) {
   const std::wstring text = recordIni.readString(name, kItemCount);
   return static_cast<std::size_t>(std::min(decimalNumber(text, NumberForm::Digits),
@@ -49,7 +61,7 @@ bool writeMacroSection(ProfileFile& recordIni, std::wstring_view name,
   const std::size_t old = itemCount(recordIni, name);
   bool ok = recordIni.writeString(name, kItemCount, std::to_wstring(lines.size()));
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    ok = recordIni.writeString(name, itemKey(i), lines[i]) && ok;
+    ok = recordIni.writeString(name, itemKey(i), storedLine(lines[i])) && ok;
   }
   for (std::size_t i = lines.size(); i < old; ++i) ok = recordIni.deleteKey(name, itemKey(i)) && ok;
   return ok;

@@ -29,7 +29,7 @@ std::vector<std::wstring> loadMacroLines(const ProfileFile& recordIni, std::wstr
 
 // Writes the macro's section. A section that exists keeps its place in the file, so the
 // macro keeps its number: its keys are rewritten in place and items past the new count are
-// removed. A new section goes at the end.
+// removed. A new section goes at the end. Every line reads back as it is.
 bool writeMacroSection(ProfileFile& recordIni, std::wstring_view name,
                        std::span<const std::wstring> lines);
 

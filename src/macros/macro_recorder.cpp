@@ -1,5 +1,6 @@
 #include "macros/macro_recorder.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "macros/macro_lines.h"
@@ -23,6 +24,7 @@ void MacroRecorder::StartRecording(MacroLists& lists) {
   removeHook();
   lists.events.clear();
   lists.selectedEvent = -1;
+  held_.clear();
   unsigned long error = 0;
   if (!host_.installHook(error)) {
     show(hookInstallErrorText(error), false);
@@ -71,14 +73,17 @@ void MacroRecorder::onRecorderMessage(RecorderKind kind, MacroLists& lists) {
       lists.events.push_back(pressLine(currentKeyName_));
       firstEventAdded_ = true;
       lastKeyName_ = currentKeyName_;
+      if (std::find(held_.begin(), held_.end(), currentKeyName_) == held_.end())
+        held_.push_back(currentKeyName_);
       break;
-    case RecorderKind::KeyReleased:
-      // A key still held when recording started is let go before anything was pressed; its
-      // release alone would make a macro that starts by releasing a key it never pressed.
-      if (!firstEventAdded_) return;
+    case RecorderKind::KeyReleased: {
+      const auto held = std::find(held_.begin(), held_.end(), currentKeyName_);
+      if (held == held_.end()) return;
+      held_.erase(held);
       lists.events.emplace_back(kRecordedDelay);
       lists.events.push_back(releaseLine(currentKeyName_));
       break;
+    }
     default: return;
   }
   lists.selectedEvent = static_cast<int>(lists.events.size()) - 1;

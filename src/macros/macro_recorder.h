@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "macros/key_hook_rules.h"
 #include "macros/macro_store.h"
 #include "settings/config_file.h"
 
@@ -42,8 +44,8 @@ class RecorderHost {
 class MacroRecorder {
  public:
   static constexpr std::size_t kKeyNameLimit = 31;  // GetKeyNameTextW into 32 characters
-  static constexpr std::uint32_t kReleaseBit = 1u << 31;
-  static constexpr std::uint32_t kPreviousStateBit = 1u << 30;
+  static constexpr std::uint32_t kReleaseBit = kKeyReleaseBit;
+  static constexpr std::uint32_t kPreviousStateBit = kKeyPreviousStateBit;
 
   MacroRecorder(RecorderHost& host, RecorderTexts texts, MessageFn message)
       : host_(host), texts_(std::move(texts)), message_(std::move(message)) {}
@@ -57,7 +59,10 @@ class MacroRecorder {
   // `keyData` the hook's lParam. Reports every release and every press except an auto-repeat
   // of the last recorded key.
   void onHookKey(std::wstring_view keyName, std::uint32_t keyData);
-  // The main window's handler of the recorder message.
+  // The main window's handler of the recorder message. A release is recorded only for a key whose
+  // press this recording took: a key held when recording started, or pressed while the hook
+  // passed keys on to a modal window, would otherwise be let go in the macro without being
+  // pressed.
   void onRecorderMessage(RecorderKind kind, MacroLists& lists);
 
   bool hookInstalled() const { return hookInstalled_; }
@@ -74,6 +79,7 @@ class MacroRecorder {
   bool firstEventAdded_ = false;
   std::wstring currentKeyName_;
   std::wstring lastKeyName_;
+  std::vector<std::wstring> held_;  // keys pressed in this recording and not yet released
 };
 
 // The Advanced page's insert list (three blanks before Dn/Up).

@@ -1,21 +1,33 @@
 #include "pages/advanced_page.h"
 
+#include <array>
 #include <string>
 
+#include "pages/layout_table.h"
 #include "pages/skin_names.h"
 
 namespace k8 {
 namespace {
 
+using layout::rect;
+
 constexpr int kRows = 3;
-constexpr int cellLeft(int position) { return 52 + 24 * (position - 1); }
-constexpr int rowTop(int row) { return 200 + 150 * (row - 1); }
-constexpr int kCellHeight = 11;
-constexpr Point kBoxAt[2] = {{51, 255}, {51, 405}};
-constexpr int kBoxSize = 16;
-constexpr Rect kDefault{38, 584, 143, 605};
-constexpr Rect kMacroButtons[3] = {
-    {513, 528, 618, 549}, {617, 528, 722, 549}, {721, 528, 826, 549}};
+constexpr auto kCells = layout::grid<kRows, kPointerSteps>("advanced", "slider row # cell #");
+constexpr auto kNumbers = layout::series<kRows>("advanced", "slider row # numbers");
+constexpr std::array kRowTitles{rect("advanced", "Mouse Speed room"),
+                                rect("advanced", "Scrolling Speed room"),
+                                rect("advanced", "Double-Click Speed room")};
+constexpr std::array kBoxes{rect("advanced", "Enhance Pointer Precision box"),
+                            rect("advanced", "Scroll One Screen box")};
+constexpr std::array kBoxTexts{rect("advanced", "Enhance Pointer Precision text"),
+                               rect("advanced", "Scroll One Screen text")};
+constexpr Rect kDefault = rect("advanced", "Default");
+constexpr std::array kMacroButtons{rect("advanced", "New"), rect("advanced", "Delete"),
+                                   rect("advanced", "Confirm")};
+
+constexpr Rect cell(int row, int position) {
+  return kCells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(position - 1)];
+}
 
 }  // namespace
 
@@ -42,53 +54,54 @@ std::uint8_t& AdvancedSettingsPage::rowField(int row) {
 void AdvancedSettingsPage::drawRow(int row) {
   const int step = rowField(row);
   for (int p = 1; p <= kPointerSteps; ++p)
-    canvas_.drawImageOnBase(p <= step ? img::kSliderLight : img::kSliderDark, cellLeft(p),
-                            rowTop(row));
+    canvas_.drawImageOnBase(p <= step ? img::kSliderLight : img::kSliderDark, cell(row, p).left,
+                            cell(row, p).top);
 }
 
 void AdvancedSettingsPage::drawBox(int box) {
   const MouseSettings& s = model_.working();
   const bool set = (box == 1 ? s.enhancePointerPrecision : s.scrollOneScreen) != 0;
-  const Point at = kBoxAt[box - 1];
-  canvas_.drawImageOnBase(set ? img::kPaneTicked : img::kPane, at.x, at.y);
+  const Rect at = kBoxes[static_cast<std::size_t>(box - 1)];
+  canvas_.drawImageOnBase(set ? img::kPaneTicked : img::kPane, at.left, at.top);
 }
 
 void AdvancedSettingsPage::draw(Canvas& canvas, Controls&) {
   const UiStrings& ui = model_.texts;
-  canvas.drawText(ui.advancedSettings, {105, 51, 320, 99}, FontKind::Bold, TextAlign::Left);
+  canvas.drawText(ui.advancedSettings, rect("pages", "page title"), FontKind::Bold,
+                  TextAlign::Left);
   const std::wstring* titles[kRows] = {&ui.mouseSpeed, &ui.scrollingSpeed, &ui.doubleClickSpeed};
   for (int row = 1; row <= kRows; ++row) {
-    const int top = rowTop(row);
-    // Centred over (38, 143) as the artwork has it, with room for titles wider than that.
-    canvas.drawText(*titles[row - 1], {18, top - 40, 163, top - 19}, FontKind::Normal,
-                    TextAlign::Centre);
+    const auto r = static_cast<std::size_t>(row - 1);
+    // Centred over the title as the artwork has it, with room for titles wider than that.
+    canvas.drawText(*titles[r], kRowTitles[r], FontKind::Normal, TextAlign::Centre);
     for (int p = 1; p <= kPointerSteps; ++p) {
-      canvas.drawImageOnBase(img::kSliderDark, cellLeft(p), top);
-      const int bottom = top + kCellHeight;
-      canvas.drawText(std::to_wstring(p), {cellLeft(p), bottom + 10, cellLeft(p) + 24, bottom + 30},
+      const Rect c = cell(row, p);
+      canvas.drawImageOnBase(img::kSliderDark, c.left, c.top);
+      // Each number under its cell, in the row of numbers.
+      canvas.drawText(std::to_wstring(p), {c.left, kNumbers[r].top, c.right, kNumbers[r].bottom},
                       FontKind::Normal, TextAlign::Centre);
     }
   }
   const std::wstring* options[2] = {&ui.enhancePointerPrecision, &ui.scrollOneScreen};
-  for (int box = 1; box <= 2; ++box) {
-    const Point at = kBoxAt[box - 1];
-    canvas.drawText(*options[box - 1], {at.x + kBoxSize + 10, at.y, 408, at.y + kBoxSize},
-                    FontKind::Normal, TextAlign::Left);
-  }
+  for (std::size_t box = 0; box < 2; ++box)
+    canvas.drawText(*options[box], kBoxTexts[box], FontKind::Normal, TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
   canvas.drawText(texts_.systemDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
 
-  canvas.drawText(ui.macroSetting, {469, 160, 578, 181}, FontKind::Normal, TextAlign::Centre);
-  canvas.drawText(ui.selectMacro, {457, 196, 592, 220}, FontKind::Normal, TextAlign::Centre);
-  canvas.drawText(ui.keyPressSequence, {591, 196, 726, 220}, FontKind::Normal, TextAlign::Centre);
-  canvas.drawText(ui.recordOption, {725, 196, 875, 220}, FontKind::Normal, TextAlign::Centre);
-  canvas.drawText(ui.startRecording, {765, 227, 874, 260}, FontKind::Normal, TextAlign::CentreWrap);
-  canvas.drawText(ui.stopRecording, {765, 263, 874, 296}, FontKind::Normal, TextAlign::CentreWrap);
-  canvas.drawText(ui.macroName, {735, 302, 874, 322}, FontKind::Normal, TextAlign::Left);
-  canvas.drawText(ui.loopTimes, {735, 342, 874, 362}, FontKind::Normal, TextAlign::Left);
-  canvas.drawText(ui.insertMouseEvent, {735, 382, 874, 402}, FontKind::Normal, TextAlign::Left);
+  const auto text = [&canvas](const std::wstring& t, Rect r, TextAlign align) {
+    canvas.drawText(t, r, FontKind::Normal, align);
+  };
+  text(ui.macroSetting, rect("advanced", "Macro Setting title"), TextAlign::Centre);
+  text(ui.selectMacro, rect("advanced", "Select Macro title"), TextAlign::Centre);
+  text(ui.keyPressSequence, rect("advanced", "Key Press Sequence title"), TextAlign::Centre);
+  text(ui.recordOption, rect("advanced", "Record Option title"), TextAlign::Centre);
+  text(ui.startRecording, rect("advanced", "Start Recording text"), TextAlign::CentreWrap);
+  text(ui.stopRecording, rect("advanced", "Stop Recording text"), TextAlign::CentreWrap);
+  text(ui.macroName, rect("advanced", "Macro Name text"), TextAlign::Left);
+  text(ui.loopTimes, rect("advanced", "Loop Times text"), TextAlign::Left);
+  text(ui.insertMouseEvent, rect("advanced", "Insert A Mouse Event text"), TextAlign::Left);
   const std::wstring* captions[3] = {&texts_.newMacro, &texts_.deleteMacro, &texts_.confirm};
-  for (int b = 0; b < 3; ++b) {
+  for (std::size_t b = 0; b < 3; ++b) {
     canvas.drawImageOnBase(img::kButtonNormal, kMacroButtons[b].left, kMacroButtons[b].top);
     canvas.drawText(*captions[b], kMacroButtons[b], FontKind::Normal, TextAlign::Centre);
   }

@@ -1,21 +1,25 @@
 #include "pages/basic_page.h"
 
+#include <array>
+
 #include "pages/hover.h"
+#include "pages/layout_table.h"
 #include "pages/skin_names.h"
 #include "settings/key_codes.h"
 
 namespace k8 {
 namespace {
 
-constexpr Rect kModeA{253, 518, 358, 539};
-constexpr Rect kModeB{357, 518, 462, 539};
-constexpr Rect kDefault{307, 549, 412, 570};
+using layout::rect;
 
-constexpr int stageLeft(int stage) { return 554 + 27 * (stage - 1); }
-constexpr int cellTop(int level) { return 500 - 18 * (level - 1); }
-constexpr int rateLeft(int segment) { return 542 + 72 * (segment - 1); }
-constexpr int kRateTop = 204;
-constexpr int kRateBottom = 215;
+constexpr Rect kModeA = rect("basic", "Mode A");
+constexpr Rect kModeB = rect("basic", "Mode B");
+constexpr Rect kDefault = rect("basic", "Default");
+// The table names the segments by their rates.
+constexpr std::array kRateLabels{
+    rect("basic", "report rate 125 label"), rect("basic", "report rate 250 label"),
+    rect("basic", "report rate 500 label"), rect("basic", "report rate 1000 label")};
+Rect rateRect(int segment) { return regionOf(Control::RateSegment, segment); }
 
 }  // namespace
 
@@ -74,59 +78,61 @@ void BasicSettingsPage::drawModeButtons() {
 }
 
 void BasicSettingsPage::drawRateSegment(int segment, bool lit) {
-  canvas_.drawImageOnBase(lit ? img::kSliderRateLight : img::kSliderRateDark, rateLeft(segment),
-                          kRateTop);
+  const Rect r = rateRect(segment);
+  canvas_.drawImageOnBase(lit ? img::kSliderRateLight : img::kSliderRateDark, r.left, r.top);
 }
 
 void BasicSettingsPage::drawStage(int stage) {
   const MouseSettings& s = model_.working();
   const auto i = static_cast<std::size_t>(stage - 1);
   const bool enabled = s.dpiStageEnabled[i] == 1;
-  const int x = stageLeft(stage);
-  canvas_.drawImageOnBase(enabled ? img::kPaneTicked : img::kPane, x, 541);
+  const DpiStageRects column = dpiStageRects(stage);
+  canvas_.drawImageOnBase(enabled ? img::kPaneTicked : img::kPane, column.enable.left,
+                          column.enable.top);
   const int n = dpiScaleLength();
   for (int level = 1; level <= n; ++level) {
     const bool lit = enabled && level <= s.dpiLevel[i] + 1;
-    canvas_.drawImageOnBase(lit ? img::kSliderDpiLight : img::kSliderDpiDark, x, cellTop(level));
+    const Rect cell = column.cells[static_cast<std::size_t>(level - 1)];
+    canvas_.drawImageOnBase(lit ? img::kSliderDpiLight : img::kSliderDpiDark, cell.left, cell.top);
   }
 }
 
 void BasicSettingsPage::draw(Canvas& canvas, Controls& controls) {
   const UiStrings& ui = model_.texts;
-  canvas.drawText(ui.basicSettings, {105, 51, 320, 99}, FontKind::Bold, TextAlign::Left);
+  canvas.drawText(ui.basicSettings, rect("pages", "page title"), FontKind::Bold, TextAlign::Left);
   for (int box = 1; box <= kFunctionBoxes; ++box) drawBox(box);
   drawModeButtons();
   for (int segment = 1; segment <= 4; ++segment) {
     drawRateSegment(segment, false);
-    const int left = rateLeft(segment);
     canvas.drawText(std::to_wstring(kReportRates[segment - 1].hz),
-                    {left, kRateBottom + 10, left + 70, kRateBottom + 30}, FontKind::Normal,
+                    kRateLabels[static_cast<std::size_t>(segment - 1)], FontKind::Normal,
                     TextAlign::Centre);
   }
   // Titles start where the artwork leaves room for them; longer translations run on to the
   // right instead of being cut off.
-  canvas.drawText(ui.keySetting, {259, 160, 470, 181}, FontKind::Normal, TextAlign::Left);
-  canvas.drawText(ui.reportRateSetting, {504, 161, 860, 182}, FontKind::Normal, TextAlign::Left);
-  canvas.drawText(ui.dpiSetting, {504, 275, 680, 296}, FontKind::Normal, TextAlign::Left);
+  canvas.drawText(ui.keySetting, rect("basic", "Key Setting room"), FontKind::Normal,
+                  TextAlign::Left);
+  canvas.drawText(ui.reportRateSetting, rect("basic", "Report Rate Setting room"), FontKind::Normal,
+                  TextAlign::Left);
+  canvas.drawText(ui.dpiSetting, rect("basic", "DPI Setting room"), FontKind::Normal,
+                  TextAlign::Left);
   canvas.drawImageOnBase(img::kButtonNormal, kDefault.left, kDefault.top);
   canvas.drawText(texts_.keyDefaults, kDefault, FontKind::Normal, TextAlign::Centre);
-  canvas.drawText(L"Select", {stageLeft(1) - 60, 541, stageLeft(1) - 10, 557}, FontKind::Normal,
-                  TextAlign::Right);
-  canvas.drawText(L"Color", {stageLeft(1) - 60, 523, stageLeft(1) - 10, 539}, FontKind::Normal,
-                  TextAlign::Right);
-  for (int stage = 1; stage <= kDpiStageCount; ++stage) {
-    const int x = stageLeft(stage);
-    canvas.drawText(std::to_wstring(stage), {x - 4, 558, x + 20, 576}, FontKind::Normal,
+  canvas.drawText(L"Select", rect("basic", "Select text"), FontKind::Normal, TextAlign::Right);
+  canvas.drawText(L"Color", rect("basic", "Color text"), FontKind::Normal, TextAlign::Right);
+  for (int stage = 1; stage <= kDpiStageCount; ++stage)
+    canvas.drawText(std::to_wstring(stage), dpiStageRects(stage).number, FontKind::Normal,
                     TextAlign::Centre);
-  }
   lights_.draw(canvas);
   // Drawn again into a new back buffer, the page keeps the children it has.
   if (!controls.exists(kSwatchFirstId)) {
+    // An eight-step scale has room for wider labels.
+    static constexpr auto kLabels12 = layout::series<12>("basic", "DPI scale label #");
+    static constexpr auto kLabels8 = layout::series<8>("basic", "DPI scale label # of 8");
     const int n = dpiScaleLength();
-    const int left = n == 12 ? 514 : 494;
     for (int level = 1; level <= n; ++level) {
-      controls.createLabel(kScaleLabelFirstId + level - 1,
-                           {left, cellTop(level), 544, cellTop(level) + 16},
+      const auto i = static_cast<std::size_t>(level - 1);
+      controls.createLabel(kScaleLabelFirstId + level - 1, n == 12 ? kLabels12[i] : kLabels8[i],
                            pageDpiText(sensorType_, level - 1), kStyleCentre | kStyleCentreImage);
     }
     lights_.createChildren();
@@ -203,9 +209,12 @@ void BasicSettingsPage::levelClick(int stage, int level) {
   MouseSettings& s = model_.working();
   const auto i = static_cast<std::size_t>(stage - 1);
   s.dpiLevel[i] = static_cast<std::uint8_t>(level - 1);
-  const int x = stageLeft(stage);
-  for (int n = 1; n <= dpiScaleLength(); ++n)
-    canvas_.drawImageOnBase(n <= level ? img::kSliderDpiLight : img::kSliderDpiDark, x, cellTop(n));
+  const DpiStageRects column = dpiStageRects(stage);
+  for (int n = 1; n <= dpiScaleLength(); ++n) {
+    const Rect cell = column.cells[static_cast<std::size_t>(n - 1)];
+    canvas_.drawImageOnBase(n <= level ? img::kSliderDpiLight : img::kSliderDpiDark, cell.left,
+                            cell.top);
+  }
   canvas_.present();
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogs/key_chooser.h"
+#include "pages/key_chooser.h"
 #include "pages/light_settings.h"
 #include "pages/page_model.h"
 #include "pages/pages.h"

@@ -1,5 +1,8 @@
 #include "pages/light_settings.h"
 
+#include <array>
+
+#include "pages/layout_table.h"
 #include "pages/regions.h"
 #include "settings/key_tables.h"
 
@@ -9,18 +12,15 @@ namespace {
 constexpr unsigned kLabelStyle = kStyleCentre | kStyleCentreImage;
 constexpr unsigned kListStyle = kStyleBorder | kStyleNotify;
 
-Rect labelRect(int box) {
-  const int top = 330 + 30 * (box - 1);
-  return {767, top, 835, top + 14};
-}
-Rect boxRect(int box) {
-  const int top = 330 + 30 * (box - 1);
-  return {767, top, 851, top + 14};
-}
-Rect swatchRect(int stage) {
-  const int left = 554 + 27 * (stage - 1);
-  return {left, 523, left + 16, 539};
-}
+using layout::rect;
+
+// Mode, parameter and effect, in that order.
+constexpr std::array kLabels{rect("basic", "light mode label"),
+                             rect("basic", "light parameter label"),
+                             rect("basic", "light effect label")};
+constexpr std::array kNames{rect("basic", "light mode room"), rect("basic", "light parameter room"),
+                            rect("basic", "light effect room")};
+Rect labelRect(int box) { return kLabels[static_cast<std::size_t>(box - 1)]; }
 int listIdOf(int box) { return kLightModeListId + box - 1; }
 
 }  // namespace
@@ -80,20 +80,19 @@ int optionOf(const MouseSettings& s, int mode) {
 
 void LightSettings::draw(Canvas& canvas) {
   const UiStrings& ui = model_.texts;
-  canvas.drawText(ui.dpiEffect, {704, 275, 860, 296}, FontKind::Normal, TextAlign::Left);
+  canvas.drawText(ui.dpiEffect, rect("basic", "DPI Effect room"), FontKind::Normal,
+                  TextAlign::Left);
   const std::wstring* names[] = {&ui.lightMode, &ui.lightParameter, &ui.lightEffect};
-  for (int box = 1; box <= 3; ++box) {
-    const Rect label = labelRect(box);
-    // Right-aligned to end 10 pixels before the label; a long word may reach further left.
-    canvas.drawText(*names[box - 1], {label.left - 110, label.top, label.left - 10, label.bottom},
-                    FontKind::Normal, TextAlign::Right);
-  }
+  // Right-aligned before the label; a long word may reach further left.
+  for (std::size_t box = 0; box < 3; ++box)
+    canvas.drawText(*names[box], kNames[box], FontKind::Normal, TextAlign::Right);
 }
 
 void LightSettings::createChildren() {
   const UiStrings& ui = model_.texts;
   for (int stage = 1; stage <= kDpiStageCount; ++stage)
-    controls_.createLabel(kSwatchFirstId + stage - 1, swatchRect(stage), L"", kStyleCentre);
+    controls_.createLabel(kSwatchFirstId + stage - 1, dpiStageRects(stage).swatch, L"",
+                          kStyleCentre);
   const MouseSettings& s = model_.working();
   controls_.createLabel(kLightModeLabelId, labelRect(1), lightModeText(ui, s.ledMode), kLabelStyle);
   if (s.ledMode >= 1 && s.ledMode <= 3) createParameterAndOption();
@@ -141,14 +140,16 @@ void LightSettings::boxClick(int box) {
   switch (box) {
     case 1:
       if (!controls_.exists(kLightModeListId))
-        controls_.createListBox(kLightModeListId, {766, 347, 851, 407},
+        controls_.createListBox(kLightModeListId, rect("basic", "light mode list"),
                                 {ui.lightStandard, ui.lightRespiration, ui.lightNeon}, kListStyle);
       break;
     case 2: {
-      const int bottom = s.ledMode == 1 ? 547 : s.ledMode == 2 ? 467 : 577;
+      // As long as each mode's list of values (1 and 2), or as long as fits (3).
+      static constexpr auto kLists = layout::series<3>("basic", "light parameter list #");
+      const int mode = s.ledMode == 1 || s.ledMode == 2 ? s.ledMode : 3;
       // Thirty switch times do not fit in the list's height: it scrolls.
-      const unsigned scroll = s.ledMode == 1 || s.ledMode == 2 ? 0u : kStyleVScroll;
-      controls_.createListBox(kLightParameterListId, {767, 377, 851, bottom},
+      const unsigned scroll = mode == 3 ? kStyleVScroll : 0u;
+      controls_.createListBox(kLightParameterListId, kLists[static_cast<std::size_t>(mode - 1)],
                               lightParameterTexts(s.ledMode), kListStyle | scroll);
       break;
     }
@@ -157,10 +158,10 @@ void LightSettings::boxClick(int box) {
         if (!controls_.exists(kLightOptionLabelId)) createParameterAndOption();
         setLabel(kLightOptionLabelId, ui.lightRgbEffect);
       } else if (s.ledMode == 2) {
-        controls_.createListBox(kLightOptionListId, {766, 407, 851, 447},
+        controls_.createListBox(kLightOptionListId, rect("basic", "light effect list"),
                                 {ui.lightRgbEffect, ui.lightRgbFlash}, kListStyle);
       } else if (s.ledMode == 3) {
-        controls_.createListBox(kLightOptionListId, {766, 407, 851, 447},
+        controls_.createListBox(kLightOptionListId, rect("basic", "light effect list"),
                                 {ui.lightRgbFlash, ui.lightRgbFixedOn}, kListStyle);
       }
       break;
@@ -216,7 +217,8 @@ void LightSettings::hover(int id, Point p) {
 
 void LightSettings::dismiss(Point p) {
   for (int box = 1; box <= 3; ++box)
-    if (!boxRect(box).contains(p) && (open_[box - 1] || controls_.exists(listIdOf(box))))
+    if (!regionOf(Control::LightList, box).contains(p) &&
+        (open_[box - 1] || controls_.exists(listIdOf(box))))
       close(box);
 }
 

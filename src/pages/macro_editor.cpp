@@ -4,6 +4,8 @@
 
 #include "macros/macro_encoder.h"
 #include "macros/macro_lines.h"
+#include "pages/layout_table.h"
+#include "pages/regions.h"
 #include "platform/text.h"
 
 namespace k8 {
@@ -49,12 +51,16 @@ MacroEditor::MacroEditor(PageModel& model, PageHost& host, Controls& controls,
                 }) {}
 
 void MacroEditor::createChildren() {
-  controls_.createEdit(kMacroNameId, {735, 322, 799, 336}, L"", kStyleCentre);
-  controls_.createEdit(kLoopTimesId, {735, 362, 799, 376}, L"", kStyleCentre | kStyleNumber);
-  controls_.createListBox(kMacroListId, {462, 220, 591, 512}, {}, kStyleNotify);
+  using layout::rect;
+  controls_.createEdit(kMacroNameId, rect("advanced", "macro name edit"), L"", kStyleCentre);
+  controls_.createEdit(kLoopTimesId, rect("advanced", "loop times edit"), L"",
+                       kStyleCentre | kStyleNumber);
+  controls_.createListBox(kMacroListId, rect("advanced", "macro list"), {}, kStyleNotify);
   // A long macro has more lines than the list shows: it scrolls.
-  controls_.createListBox(kSequenceListId, {592, 220, 725, 512}, {}, kStyleNotify | kStyleVScroll);
-  controls_.createLabel(kInsertLabelId, {735, 402, 839, 416}, L"", kStyleCentre);
+  controls_.createListBox(kSequenceListId, rect("advanced", "key press sequence list"), {},
+                          kStyleNotify | kStyleVScroll);
+  controls_.createLabel(kInsertLabelId, rect("advanced", "insert mouse event label"), L"",
+                        kStyleCentre);
   shownNames_.clear();
   shownEvents_.clear();
   lists_ = {};
@@ -165,13 +171,14 @@ void MacroEditor::insertBoxClick() {
     controls_.destroy(kInsertListId);
     return;
   }
-  controls_.createListBox(kInsertListId, kInsertListRect,
+  controls_.createListBox(kInsertListId, insertEventListArea(),
                           {std::begin(kMouseEventEntries), std::end(kMouseEventEntries)},
                           kStyleBorder | kStyleNotify);
 }
 
 void MacroEditor::dismiss(Point p) {
-  if (controls_.exists(kInsertListId) && !kInsertBox.contains(p) && !kInsertListRect.contains(p))
+  if (controls_.exists(kInsertListId) && !regionOf(Control::InsertEventBox).contains(p) &&
+      !insertEventListArea().contains(p))
     controls_.destroy(kInsertListId);
 }
 

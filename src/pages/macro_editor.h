@@ -17,9 +17,6 @@
 
 namespace k8 {
 
-inline constexpr Rect kInsertBox{735, 402, 854, 416};
-inline constexpr Rect kInsertListRect{734, 419, 854, 569};
-
 class MacroEditor {
  public:
   MacroEditor(PageModel& model, PageHost& host, Controls& controls, ProfileFile& recordIni,

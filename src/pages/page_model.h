@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "device/commands.h"
-#include "dialogs/sub_dialogs.h"
 #include "i18n/captions.h"
 #include "i18n/ui_strings.h"
 #include "pages/geometry.h"
+#include "pages/sub_dialogs.h"
 #include "settings/mouse_settings.h"
 
 namespace k8 {

@@ -2,44 +2,52 @@
 
 #include <array>
 
+#include "pages/layout_table.h"
+
 namespace k8 {
 namespace {
 
+using layout::grid;
+using layout::rect;
+using layout::series;
+
 constexpr std::array<Region, 8> kCommon{{
-    {Control::Ok, {562, 623, 667, 644}},
-    {Control::Apply, {666, 623, 771, 644}},
-    {Control::Skins, {701, 5, 719, 23}},
-    {Control::Minimise, {825, 5, 843, 23}},
-    {Control::Close, {850, 5, 868, 23}},
-    {Control::BasicTab, {14, 54, 54, 94}},
-    {Control::AdvancedTab, {60, 54, 100, 94}},
-    {Control::Cancel, {770, 623, 875, 644}},
+    {Control::Ok, rect("pages", "OK")},
+    {Control::Apply, rect("pages", "Apply")},
+    {Control::Skins, rect("pages", "Skins")},
+    {Control::Minimise, rect("pages", "Minimise")},
+    {Control::Close, rect("pages", "Close")},
+    {Control::BasicTab, rect("pages", "Basic tab")},
+    {Control::AdvancedTab, rect("pages", "Advanced tab")},
+    {Control::Cancel, rect("pages", "Cancel")},
 }};
 
-constexpr Rect functionBox(int k) { return {252, 199 + 23 * (k - 1), 463, 220 + 23 * (k - 1)}; }
-constexpr Rect stageColumn(int s, int top) {
-  return {554 + 27 * (s - 1), top, 570 + 27 * (s - 1), top + 16};
-}
+constexpr auto kFunctionBoxRects = series<kFunctionBoxes>("basic", "function box #");
+constexpr auto kFunctionLists = series<kFunctionBoxes>("basic", "function list #");
+// The table names the segments by their rates.
+constexpr std::array kRates{rect("basic", "report rate 125"), rect("basic", "report rate 250"),
+                            rect("basic", "report rate 500"), rect("basic", "report rate 1000")};
+constexpr auto kDpiCells = grid<kDpiStageCount, 12>("basic", "DPI stage # level #");
+constexpr auto kLightBoxes =
+    std::array{rect("basic", "light mode box"), rect("basic", "light parameter box"),
+               rect("basic", "light effect box")};
+constexpr auto kSpeedCells = grid<3, 11>("advanced", "slider row # cell #");
 
 std::vector<Region> makeAdvanced() {
   std::vector<Region> r{
-      {Control::PrecisionBox, {51, 255, 67, 271}},
-      {Control::ScrollScreenBox, {51, 405, 67, 421}},
-      {Control::SystemDefault, {38, 584, 143, 605}},
-      {Control::StartRecording, {735, 229, 764, 258}},
-      {Control::StopRecording, {735, 265, 764, 294}},
-      {Control::NewMacro, {513, 528, 618, 549}},
-      {Control::DeleteMacro, {617, 528, 722, 549}},
-      {Control::ConfirmMacro, {721, 528, 826, 549}},
-      {Control::InsertEventBox, {735, 402, 854, 416}},
+      {Control::PrecisionBox, rect("advanced", "Enhance Pointer Precision box")},
+      {Control::ScrollScreenBox, rect("advanced", "Scroll One Screen box")},
+      {Control::SystemDefault, rect("advanced", "Default")},
+      {Control::StartRecording, rect("advanced", "Start Recording")},
+      {Control::StopRecording, rect("advanced", "Stop Recording")},
+      {Control::NewMacro, rect("advanced", "New")},
+      {Control::DeleteMacro, rect("advanced", "Delete")},
+      {Control::ConfirmMacro, rect("advanced", "Confirm")},
+      {Control::InsertEventBox, rect("advanced", "insert mouse event box")},
   };
-  for (int row = 1; row <= 3; ++row) {
-    const int top = 200 + 150 * (row - 1);
-    for (int p = 1; p <= 11; ++p) {
-      const int left = 52 + 24 * (p - 1);
-      r.push_back({Control::SpeedCell, {left, top, left + 24, top + 11}, row, p});
-    }
-  }
+  for (int row = 1; row <= 3; ++row)
+    for (int p = 1; p <= 11; ++p)
+      r.push_back({Control::SpeedCell, kSpeedCells[row - 1][p - 1], row, p});
   return r;
 }
 
@@ -49,27 +57,22 @@ std::span<const Region> commonRegions() { return kCommon; }
 
 std::vector<Region> basicRegions(int dpiScaleLength) {
   std::vector<Region> r{
-      {Control::ModeA, {253, 518, 358, 539}},
-      {Control::ModeB, {357, 518, 462, 539}},
-      {Control::KeyDefault, {307, 549, 412, 570}},
+      {Control::ModeA, rect("basic", "Mode A")},
+      {Control::ModeB, rect("basic", "Mode B")},
+      {Control::KeyDefault, rect("basic", "Default")},
   };
-  for (int k = 1; k <= kFunctionBoxes; ++k) r.push_back({Control::FunctionBox, functionBox(k), k});
-  for (int i = 1; i <= 4; ++i) {
-    const int left = 542 + 72 * (i - 1);
-    r.push_back({Control::RateSegment, {left, 204, left + 70, 215}, i});
-  }
+  for (int k = 1; k <= kFunctionBoxes; ++k)
+    r.push_back({Control::FunctionBox, kFunctionBoxRects[k - 1], k});
+  for (int i = 1; i <= 4; ++i) r.push_back({Control::RateSegment, kRates[i - 1], i});
   for (int s = 1; s <= kDpiStageCount; ++s)
-    r.push_back({Control::DpiEnable, stageColumn(s, 541), s});
+    r.push_back({Control::DpiEnable, dpiStageRects(s).enable, s});
   for (int s = 1; s <= kDpiStageCount; ++s)
-    r.push_back({Control::DpiColour, stageColumn(s, 523), s});
-  for (int i = 1; i <= 3; ++i) {
-    const int top = 330 + 30 * (i - 1);
-    r.push_back({Control::LightList, {767, top, 851, top + 14}, i});
-  }
+    r.push_back({Control::DpiColour, dpiStageRects(s).swatch, s});
+  for (int i = 1; i <= 3; ++i) r.push_back({Control::LightList, kLightBoxes[i - 1], i});
   const int levels = dpiScaleLength == 12 ? 12 : 8;
   for (int s = 1; s <= kDpiStageCount; ++s)
     for (int n = 1; n <= levels; ++n)
-      r.push_back({Control::DpiCell, stageColumn(s, 500 - 18 * (n - 1)), s, n});
+      r.push_back({Control::DpiCell, kDpiCells[s - 1][n - 1], s, n});
   return r;
 }
 
@@ -78,7 +81,20 @@ std::span<const Region> advancedRegions() {
   return regions;
 }
 
-Rect functionListArea(int box) { return {252, 221 + 23 * (box - 1), 463, 491 + 23 * (box - 1)}; }
+Rect functionListArea(int box) {
+  return box >= 1 && box <= kFunctionBoxes ? kFunctionLists[box - 1] : Rect{};
+}
+
+Rect insertEventListArea() { return rect("advanced", "insert mouse event list"); }
+
+DpiStageRects dpiStageRects(int stage) {
+  static constexpr auto kEnable = series<kDpiStageCount>("basic", "DPI stage # enable");
+  static constexpr auto kSwatch = series<kDpiStageCount>("basic", "DPI colour swatch #");
+  static constexpr auto kNumber = series<kDpiStageCount>("basic", "DPI stage # number");
+  if (stage < 1 || stage > kDpiStageCount) return {};
+  const auto i = static_cast<std::size_t>(stage - 1);
+  return {kEnable[i], kSwatch[i], kNumber[i], kDpiCells[i]};
+}
 
 std::optional<Region> hitTest(std::span<const Region> regions, Point p) {
   for (const Region& r : regions)

@@ -2,6 +2,7 @@
 // The main window's click regions: the controls common to both pages and those of each page, in
 // the order a click tests them (first match wins within a page).
 
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -64,6 +65,16 @@ std::span<const Region> advancedRegions();
 
 // Where an open function list k (1-8) lies; a click there does not dismiss it.
 Rect functionListArea(int box);
+// Where the Advanced page's open insert-event list lies.
+Rect insertEventListArea();
+
+// One DPI stage's column on the Basic page: its enable box, colour swatch, number under the
+// column and level cells (level n at cells[n - 1]; levels 9-12 only with a 12-entry scale).
+struct DpiStageRects {
+  Rect enable, swatch, number;
+  std::array<Rect, 12> cells;
+};
+DpiStageRects dpiStageRects(int stage);
 
 std::optional<Region> hitTest(std::span<const Region> regions, Point p);
 

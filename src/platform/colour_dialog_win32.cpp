@@ -5,6 +5,7 @@
 #include <commdlg.h>  // needs windows.h first
 // clang-format on
 
+#include "platform/modal_windows.h"
 #include "platform/system_library_win32.h"
 
 namespace k8 {
@@ -18,6 +19,7 @@ std::optional<COLORREF> chooseColourDialog(HWND owner) {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpCustColors = custom;
+  const ModalWindow modal;
   if (!choose(&dialog)) return std::nullopt;
   return dialog.rgbResult;
 }

@@ -5,6 +5,7 @@
 
 #include "i18n/language.h"
 #include "i18n/ui_fonts_win32.h"
+#include "platform/modal_windows.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -65,9 +66,13 @@ SkinnedDialog::~SkinnedDialog() = default;
 INT_PTR SkinnedDialog::runModal(HWND owner) {
   ending_ = false;
   const std::vector<WORD> tmpl = emptyTemplate();
-  const INT_PTR result = DialogBoxIndirectParamW(
-      GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), owner,
-      &SkinnedDialog::dialogProc, reinterpret_cast<LPARAM>(this));
+  INT_PTR result = 0;
+  {
+    const ModalWindow modal;
+    result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                     reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), owner,
+                                     &SkinnedDialog::dialogProc, reinterpret_cast<LPARAM>(this));
+  }
   hwnd_ = nullptr;
   list_ = nullptr;
   valueDisplay_ = nullptr;
@@ -246,10 +251,11 @@ INT_PTR SkinnedDialog::onMouseWheel(WPARAM wParam, LPARAM) {
 
 INT_PTR SkinnedDialog::ctlColor(ChildKind kind, WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);
-  const auto rule = controlColour(kind, GetDlgCtrlID(control));
+  const int id = GetDlgCtrlID(control);
+  const auto rule = controlColour(kind, id);
   if (!rule) return FALSE;
   return reinterpret_cast<INT_PTR>(
-      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, font_.get(), brushes_));
+      applyColourRule(reinterpret_cast<HDC>(wParam), *rule, font_.get(), id, brushes_));
 }
 
 INT_PTR SkinnedDialog::onCtlColorStatic(WPARAM w, LPARAM l) {
@@ -273,6 +279,7 @@ INT_PTR SkinnedDialog::onCancelCommand(WPARAM, LPARAM) {
 }
 
 void SkinnedDialog::showMessage(const std::wstring& text, const std::wstring& caption) {
+  const ModalWindow modal;
   MessageBoxW(hwnd_, text.c_str(), caption.c_str(), MB_OK);
 }
 

@@ -9,10 +9,10 @@ void SkinnedFrame::setCaptions(std::wstring ok, std::wstring cancel) {
   cancel_ = std::move(cancel);
 }
 
-void SkinnedFrame::setDropDown(std::vector<std::wstring> items, int listBottom) {
+void SkinnedFrame::setDropDown(std::vector<std::wstring> items, Rect list) {
   hasField_ = !items.empty();
   items_ = std::move(items);
-  list_ = dropListRect(listBottom);
+  list_ = list;
 }
 
 void SkinnedFrame::setDropGeometry(Rect field, Rect list) {

@@ -10,15 +10,16 @@
 
 #include "pages/canvas.h"
 #include "pages/hover.h"
+#include "pages/layout_table.h"
 
 namespace k8 {
 
-inline constexpr Rect kFrameOk{166, 253, 271, 274};
-inline constexpr Rect kFrameCancel{270, 253, 375, 274};
-inline constexpr Rect kFrameClose{352, 6, 370, 24};
-inline constexpr Rect kDropField{42, 128, 151, 144};
-inline constexpr Rect kValueDisplay{42, 128, 136, 144};
-constexpr Rect dropListRect(int bottom) { return {42, 146, 151, bottom}; }
+inline constexpr Rect kFrameOk = layout::rect("dialogs", "OK");
+inline constexpr Rect kFrameCancel = layout::rect("dialogs", "Cancel");
+inline constexpr Rect kFrameClose = layout::rect("dialogs", "close");
+// The common drop-down field, where the media, Windows, macro and skins dialogs have it.
+inline constexpr Rect kDropField = layout::rect("media-key", "drop-down field");
+inline constexpr Rect kValueDisplay = layout::rect("media-key", "value display");
 
 enum class DialogResult { Ok, Cancel };
 
@@ -41,8 +42,9 @@ class SkinnedFrame {
   SkinnedFrame(Canvas& canvas, FrameHost& host) : canvas_(canvas), host_(host) {}
 
   void setCaptions(std::wstring ok, std::wstring cancel);
-  // The drop-down field's items and where its open list ends; no items: the dialog has no field.
-  void setDropDown(std::vector<std::wstring> items, int listBottom);
+  // The drop-down field's items and where its list lies when open; no items: the dialog has no
+  // field.
+  void setDropDown(std::vector<std::wstring> items, Rect list);
   // A field elsewhere than the common one (the combo and fire-key dialogs).
   void setDropGeometry(Rect field, Rect list);
   // Items read each time the list opens (macro names, skin folders); the field exists even
@@ -80,7 +82,7 @@ class SkinnedFrame {
   std::function<std::vector<std::wstring>()> itemSource_;
   bool hasField_ = false;
   Rect field_ = kDropField;
-  Rect list_ = dropListRect(0);
+  Rect list_;
   bool wheelScrolls_ = false;
   int selected_ = 0;
   std::wstring value_;

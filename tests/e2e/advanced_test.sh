@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Advanced page under Wine: the first visit shows the session's pointer settings, OK writes
-# changed ones back to the system, a macro recorded from the keyboard is saved, encoded and sent
+# changed ones back to the system, a macro recorded from the keyboard (with a delay changed in the
+# delay dialog while it records) is saved, encoded and sent
 # with Apply, loop times out of range become 1, the macro given to a button through the
 # macro-key dialog goes into config.bin and the key matrix, Delete removes the macro's section at
 # once; screenshots of the page with a macro in both skins.
@@ -20,8 +21,8 @@ close_box() {  # close_box TEXT: the program's message box with that text, by En
     send_keys "$(popup_window)" Return && wait_for "box closed" no_popup
 }
 # Centre of slider cell p in row r (1 speed, 2 wheel, 3 double-click).
-cell_x() { echo $((52 + 24 * ($1 - 1) + 12)); }
-cell_y() { echo $((200 + 150 * ($1 - 1) + 5)); }
+cell_x() { centre_of advanced "slider row 1 cell $1" | cut -d' ' -f1; }
+cell_y() { local l t r b; read -r l t r b <<<"$(rect_of advanced "slider row $1 cell 1")"; echo $((t + 5)); }
 lit() {  # lit SHOT ROW P: cell p looks like cell 1 of its row (always lit here)
   [[ $(pixel "$1" "$(cell_x "$3")" "$(cell_y "$2")") == $(pixel "$1" "$(cell_x 1)" "$(cell_y "$2")") ]]
 }
@@ -29,12 +30,12 @@ lights() {  # lights SHOT ROW N: cells 1..N lit, N+1 dark
   lit "$1" "$2" "$3" && ! lit "$1" "$2" $(($3 + 1))
 }
 select_loop_text() {  # the loop-times edit, its whole text selected
-  click_at "$win" 767 369
+  click_on "$win" advanced "loop times edit"
   xdotool key Home keydown Shift_L key End keyup Shift_L
 }
 apply_and_wait() {  # Apply, then wait for the save (config.bin's first byte goes 0 -> 1)
   printf '\0' | dd of="$E2E_APP/config.bin" bs=1 count=1 conv=notrunc 2>/dev/null
-  click_at "$win" 700 633
+  click_on "$win" pages Apply
   wait_for "config.bin saved" config_saved
 }
 image_bytes() { od -An -tu1 -j$((384 + 1 + 128 * $1)) -N2 "$E2E_APP/config.bin" | xargs; }
@@ -50,7 +51,7 @@ set_skin Default
 e2e_launch
 wait_for "tray icon" tray_icon_drawn || e2e_fail "no icon"
 win=$(open_window) || { e2e_fail "the window did not open"; exit 1; }
-click_at "$win" 80 70
+click_on "$win" pages "Advanced tab"
 move_to "$win" 400 40
 sleep 0.6
 shot "$win" "$shots/Default-first-visit.png"
@@ -59,7 +60,8 @@ check "first visit: speed 14 lights 8 cells" lights "$first" 1 8
 check "first visit: 7 lines light 7 cells" lights "$first" 2 7
 check "first visit: 640 ms lights 4 cells" lights "$first" 3 4
 check "first visit: precision ticked, one-screen not" \
-  test "$(pixel "$first" 59 263)" != "$(pixel "$first" 59 413)"
+  test "$(pixel "$first" $(centre_of advanced "Enhance Pointer Precision box"))" != \
+  "$(pixel "$first" $(centre_of advanced "Scroll One Screen box"))"
 apply_and_wait || e2e_fail "Apply after the first visit"
 check "the first visit stored the system's steps" test \
   "$(record_byte $precision) $(record_byte $speed) $(record_byte $wheel) $(record_byte $double_click)" \
@@ -69,24 +71,38 @@ check "the first visit stored the system's steps" test \
 click_at "$win" "$(cell_x 3)" "$(cell_y 1)"
 click_at "$win" "$(cell_x 5)" "$(cell_y 2)"
 click_at "$win" "$(cell_x 9)" "$(cell_y 3)"
-click_at "$win" 59 263
+click_on "$win" advanced "Enhance Pointer Precision box"
 
-# A macro: name, New, record A then B, Stop, Confirm.
-click_at "$win" 767 329
+# A macro: name, New, record A then B, change the first delay in the delay dialog while still
+# recording (what is typed there is the dialog's, not the macro's), Stop, Confirm.
+click_on "$win" advanced "macro name edit"
 send_keys "$win" m a c r o
-click_at "$win" 565 538
-click_at "$win" 749 243
+click_on "$win" advanced New
+click_on "$win" advanced "Start Recording"
 check "Start Recording asks first" close_box "Start Recording"
 sleep 0.3
 send_keys "$win" a b
 sleep 0.5
-click_at "$win" 749 279
+move_to "$win" 650 240  # the second line, "50 ms"
+sleep 0.3
+xdotool click --repeat 2 --delay 80 1
+if wait_for "delay dialog" dialog_window; then
+  dlg=$(dialog_window)
+  click_at "$win" 112 136
+  send_keys "$dlg" 1 2 0 Return
+  sleep 0.3
+  dialog_ok || e2e_fail "OK did not close the delay dialog"
+else
+  e2e_fail "a double-clicked delay line opens the delay dialog"
+fi
+sleep 0.5
+click_on "$win" advanced "Stop Recording"
 check "Stop Recording tells" close_box "Stop Recording"
-click_at "$win" 773 538
+click_on "$win" advanced Confirm
 check "Confirm saves the recorded macro" wait_for "record.ini" test -s "$E2E_APP/record.ini"
 listed=$(macros_listed)
-check "record.ini holds A then B as seven lines ($(echo $listed))" test \
-  "$(echo $listed)" = "0 macro: 7 lines, 4 pairs A Dn 50 ms A Up 50 ms B Dn 50 ms B Up"
+check "record.ini holds A then B as seven lines, the first delay changed ($(echo $listed))" test \
+  "$(echo $listed)" = "0 macro: 7 lines, 4 pairs A Dn 120 ms A Up 50 ms B Dn 50 ms B Up"
 cp "$E2E_APP/record.ini" "$work/record.ini"
 move_to "$win" 400 40
 sleep 0.5
@@ -112,21 +128,22 @@ check "loop times 70000 become 1" test "$(image_bytes 0)" = "0 1"
 # dialog. Its index is set to another value first, so that only the dialog can make it 0.
 macro_button=5
 check "k8sim sets button 6's macro index to 7" k8sim set $((168 + macro_button)) 7
-click_at "$win" 34 74
+click_on "$win" pages "Basic tab"
 sleep 0.3
 if open_dialog $macro_button 13 "Macro key"; then
-  click_at "$win" 90 136
-  click_at "$win" 90 $((146 + 7))
-  click_at "$win" 228 186
+  click_on "$win" macro-key "drop-down field"
+  read -r l t r b <<<"$(rect_of macro-key "drop list")"
+  click_at "$win" 90 $((t + 7))  # its first item
+  click_on "$win" macro-key "mode 3 box"
   dialog_ok || e2e_fail "OK did not close the macro-key dialog"
 fi
-click_at "$win" 80 70  # back to the Advanced page, where the window opens next time
+click_on "$win" pages "Advanced tab"  # back there, where the window opens next time
 
 # OK: the system gets the page's settings, config.bin the macro image of record.ini and the
 # button's macro.
 before=$(wire_lines)
 printf '\0' | dd of="$E2E_APP/config.bin" bs=1 count=1 conv=notrunc 2>/dev/null
-click_at "$win" 600 633
+click_on "$win" pages OK
 check "OK hides the window" wait_for "hidden" no_main_window
 wait_for "config.bin saved" config_saved || e2e_fail "OK did not save"
 check "OK wrote the pointer settings to the system ($(pointer get))" test "$(pointer get)" = \
@@ -156,9 +173,9 @@ check "the key matrix sent plays macro 1 in repeat mode 3 on button 6 ($slot)" \
 
 # Delete takes the section out of record.ini at once.
 win=$(open_window) || e2e_fail "window after OK"
-click_at "$win" 669 538
+click_on "$win" advanced Delete
 check "Delete removes the macro from record.ini" wait_for "no macro" test -z "$(macros_listed)"
-click_at "$win" 855 10
+click_on "$win" pages Close
 for _ in $(seq 50); do running || break; sleep 0.1; done
 
 # The other skin, with the recorded macro loaded.
@@ -168,7 +185,7 @@ cp "$work/record.ini" "$E2E_APP/record.ini"
 e2e_launch
 wait_for "tray icon" tray_icon_drawn || e2e_fail "Frost: no icon"
 win=$(open_window) || { e2e_fail "Frost: the window did not open"; exit 1; }
-click_at "$win" 80 70
+click_on "$win" pages "Advanced tab"
 move_to "$win" 400 40
 sleep 0.6
 shot "$win" "$shots/Frost-macro.png"

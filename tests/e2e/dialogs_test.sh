@@ -8,8 +8,17 @@ e2e_begin "$@" || exit 1
 
 dialog_keys() { send_keys "$dlg" "$@" >/dev/null; sleep 0.3; }
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-dialog_cancel() { click_at "$win" 300 263; wait_for "dialog closed" no_dialog; }
-box_shot() { "$CONVERT" "$1" -crop "211x21+252+$((199 + 23 * $2))" +repage "$3"; }
+dialog_cancel() { click_on "$win" dialogs Cancel; wait_for "dialog closed" no_dialog; }
+box_shot() {  # box_shot SHOT BUTTON OUT: button's (0-7) function box
+  local l t r b
+  read -r l t r b <<<"$(rect_of basic "function box $(($2 + 1))")"
+  "$CONVERT" "$1" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$3"
+}
+click_item() {  # click_item DIALOG LIST N: item N (from 0) of an open list, 14 pixels an item
+  local l t r b
+  read -r l t r b <<<"$(rect_of "$1" "$2")"
+  click_at "$win" $(((l + r) / 2)) $((t + 14 * $3 + 7))
+}
 same_image() { [[ $("$CONVERT" "$1" "$2" -compose difference -composite -format '%[fx:maxima]' info:) == 0 ]]; }
 expect_byte() {  # expect_byte WHAT OFFSET VALUE
   local got
@@ -39,8 +48,8 @@ if start_program EN; then
 
   # Cancel: the Windows dialog with an item chosen, then Cancel: button 2 keeps its function.
   if open_dialog 1 8 Windows; then
-    click_at "$win" 90 136
-    click_at "$win" 90 $((146 + 14 * 3 + 7))
+    click_on "$win" windows-key "drop-down field"
+    click_item windows-key "drop list" 3
     dialog_cancel || e2e_fail "Cancel did not close the Windows dialog"
     sleep 0.3
     shot "$win" "$shots/after-cancel.png"
@@ -57,7 +66,7 @@ if start_program EN; then
     dialog_keys a
     shot "$dlg" "$shots/single-key-a.png"
     check "the single-key display changed with the key" changed "$shots/single-key-esc.png" \
-      "$shots/single-key-a.png" 112 136
+      "$shots/single-key-a.png" $(centre_of single-key "key display")
     dialog_ok || e2e_fail "OK did not close the single-key dialog"
   fi
   if open_dialog 2 11 "Single key F5"; then
@@ -67,9 +76,9 @@ if start_program EN; then
 
   # Combo: Left Ctrl from the modifier list and key 2 only.
   if open_dialog 3 12 Combo; then
-    click_at "$win" 90 77
-    click_at "$win" 80 $((87 + 7))
-    click_at "$win" 90 177
+    click_on "$win" combo-key "modifier field"
+    click_item combo-key "modifier list" 0
+    click_on "$win" combo-key "key 2 field"
     dialog_keys Return Escape 2
     check "Enter and Esc leave the combo dialog open" dialog_open
     shot "$dlg" "$shots/combo-key.png"
@@ -79,12 +88,12 @@ if start_program EN; then
   # Fire key: the list scrolled by the wheel (three lines a notch), speed 4 typed and OK
   # pressed while its field still has the focus.
   if open_dialog 4 10 "Fire key"; then
-    click_at "$win" 90 77
+    click_on "$win" fire-key "key field"
     xdotool click 5
     sleep 0.3
     shot "$dlg" "$shots/fire-key-list.png"
-    click_at "$win" 80 $((87 + 7))
-    click_at "$win" 90 127
+    click_item fire-key "key list" 0
+    click_on "$win" fire-key "speed field"
     dialog_keys End BackSpace BackSpace BackSpace 4
     shot "$dlg" "$shots/fire-key.png"
     dialog_keys Escape Return
@@ -95,35 +104,35 @@ if start_program EN; then
 
   # Media key: Vol-, the seventh item.
   if open_dialog 5 9 Media; then
-    click_at "$win" 90 136
-    click_at "$win" 90 $((146 + 14 * 6 + 7))
+    click_on "$win" media-key "drop-down field"
+    click_item media-key "drop list" 6
     dialog_ok || e2e_fail "OK did not close the media dialog"
   fi
 
   # Windows function: Browser-My Favorites, the eleventh item.
   if open_dialog 6 8 Windows; then
-    click_at "$win" 90 136
+    click_on "$win" windows-key "drop-down field"
     shot "$dlg" "$shots/windows-list.png"
-    click_at "$win" 90 $((146 + 14 * 10 + 7))
+    click_item windows-key "drop list" 10
     dialog_ok || e2e_fail "OK did not close the Windows dialog"
   fi
 
   # Macro key: the third macro, repeat mode 3.
   if open_dialog 7 13 Macro; then
-    click_at "$win" 90 136
+    click_on "$win" macro-key "drop-down field"
     shot "$dlg" "$shots/macro-list.png"
-    click_at "$win" 90 $((146 + 14 * 2 + 7))
-    click_at "$win" 228 186
+    click_item macro-key "drop list" 2
+    click_on "$win" macro-key "mode 3 box"
     sleep 0.3
     shot "$dlg" "$shots/macro-key.png"
     check "the mode 3 box is ticked instead of mode 1" changed "$shots/macro-list.png" \
-      "$shots/macro-key.png" 228 186
+      "$shots/macro-key.png" $(centre_of macro-key "mode 3 box")
     dialog_ok || e2e_fail "OK did not close the macro dialog"
   fi
 
   sleep 0.3
   shot "$win" "$shots/basic-after.png"
-  click_at "$win" 600 633  # OK: Apply, save, hide
+  click_on "$win" pages OK  # Apply, save, hide
   wait_for "config.bin saved" config_saved || e2e_fail "config.bin was not saved"
   expect_byte "button 2 is a single key" 1 11
   expect_byte "single key A" 121 4
@@ -147,17 +156,18 @@ if start_program EN; then
   # ---- Skins: the second skin and a new text colour -------------------------------------------
   win=$(open_window) || e2e_fail "the window did not open again"
   for row in 0 1; do
-    click_at "$win" 710 14
+    click_on "$win" pages Skins
     wait_for "skins dialog" dialog_window || { e2e_fail "the skins dialog did not open"; break; }
     dlg=$(dialog_window)
-    click_at "$win" 90 136
+    click_on "$win" skins "drop-down field"
     sleep 0.3
     shot "$dlg" "$shots/skins-list.png"
+    read -r l t r b <<<"$(rect_of skins "drop list")"  # a third item would be drawn there
     check "two skins listed, the file is not" test \
-      "$("$CONVERT" "$shots/skins-list.png" -crop "100x12+46+$((146 + 28 + 1))" -format %k info:)" = 1
-    click_at "$win" 90 $((146 + 14 * row + 7))
+      "$("$CONVERT" "$shots/skins-list.png" -crop "100x12+$((l + 4))+$((t + 28 + 1))" -format %k info:)" = 1
+    click_item skins "drop list" "$row"
     if ((row == 1)); then
-      click_at "$win" 96 102  # the swatch: the system colour dialog
+      click_on "$win" skins "colour swatch"  # the system colour dialog
       sleep 1.5
       shot root "$shots/colour-dialog.png"
       xdotool key Return
@@ -181,7 +191,7 @@ fi
 # another height in the Chinese font, the skins button is not).
 e2e_start "$work/session" "$work/prefix-template" &&
   if start_program TUK && open_dialog 5 9 "Media (TUK)"; then
-    click_at "$win" 90 136
+    click_on "$win" media-key "drop-down field"
     sleep 0.3
     shot "$dlg" "$shots/media-TUK.png"
     check "Turkish media dialog: Cancel closes it" dialog_cancel
@@ -189,7 +199,7 @@ e2e_start "$work/session" "$work/prefix-template" &&
 e2e_stop
 e2e_start "$work/session" "$work/prefix-template" &&
   if start_program CHS; then
-    click_at "$win" 710 14
+    click_on "$win" pages Skins
     if wait_for "skins dialog (CHS)" dialog_window; then
       dlg=$(dialog_window)
       sleep 0.3

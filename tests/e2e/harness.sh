@@ -234,10 +234,11 @@ no_dialog() { ! dialog_open; }
 
 # choose BUTTON FUNCTION: opens button's function list (0-7) and clicks the function's item.
 choose() {
-  local top=$((199 + 23 * $1))
-  click_at "$win" 300 $((top + 10))
+  local l t r b
+  click_on "$win" basic "function box $(($1 + 1))"
   sleep 0.3
-  click_at "$win" 300 $((top + 22 + 14 * $2 + 7))
+  read -r l t r b <<<"$(rect_of basic "function list $(($1 + 1))")"
+  click_at "$win" $(((l + r) / 2)) $((t + 14 * $2 + 7))  # items are 14 pixels high
 }
 # open_dialog BUTTON FUNCTION NAME: the dialog that function opens, its id in $dlg.
 open_dialog() {
@@ -250,7 +251,7 @@ open_dialog() {
   sleep 0.3
 }
 # OK of a sub-dialog.
-dialog_ok() { click_at "$win" 200 263; wait_for "dialog closed" no_dialog; }
+dialog_ok() { click_on "$win" dialogs OK; wait_for "dialog closed" no_dialog; }
 
 # A small visible window of the program: its menu or a message box.
 popup_window() {
@@ -288,6 +289,35 @@ click_at() {
   xdotool click 1
 }
 shot() { import -window "$1" "$2" 2>/dev/null; }
+
+# The layout table the program is built from (skins/layout.json): clicks and checks use its
+# rectangles rather than numbers of their own. rect_of WINDOW NAME prints "L T R B", centre_of
+# "X Y"; click_on and move_on WIN WINDOW NAME act on a rectangle's centre.
+declare -A E2E_LAYOUT
+while IFS=$'\t' read -r key rect; do E2E_LAYOUT[$key]=$rect; done < <(python3 -c '
+import json, sys
+for c in json.load(open(sys.argv[1]))["controls"]:
+    print("%s/%s\t%s" % (c["window"], c["name"], " ".join(map(str, c["rect"]))))
+' "$(dirname "${BASH_SOURCE[0]}")/../../skins/layout.json")
+rect_of() {
+  [[ -n ${E2E_LAYOUT[$1/$2]:-} ]] || { e2e_fail "no rectangle $1/$2 in skins/layout.json"; echo 0 0 0 0; return 1; }
+  echo "${E2E_LAYOUT[$1/$2]}"
+}
+centre_of() {
+  local l t r b
+  read -r l t r b <<<"$(rect_of "$1" "$2")"
+  echo $(((l + r) / 2)) $(((t + b) / 2))
+}
+click_on() {
+  local x y
+  read -r x y <<<"$(centre_of "$2" "$3")"
+  click_at "$1" "$x" "$y"
+}
+move_on() {
+  local x y
+  read -r x y <<<"$(centre_of "$2" "$3")"
+  move_to "$1" "$x" "$y"
+}
 pixel() { "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 # The bounding box "X0 Y0 X1 Y1" (exclusive) of the pixels that differ between two shots, or
 # "none".

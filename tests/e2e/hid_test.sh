@@ -12,7 +12,6 @@ shots=$work/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
 golden=$(cd "$(dirname "$0")" && pwd)/expected/shipped-config-wire.log
-apply_x=700 apply_y=633 ok_x=600 ok_y=633
 # How long the program waits for one transfer before it gives up on it; the window must answer
 # within about a second of that. The bound also holds the test's own steps after the stall
 # begins (a plug, a click after the pointer's pause), measured at 0.3-0.7 s.
@@ -116,7 +115,7 @@ check "start-up exchanges the sensor settings" wait_for "exchange" starts_with_e
 sleep 3  # a notice shows about 2 s after it is asked for
 check "mouse present: no notice at start" no_balloon
 show "mouse present" || exit 1
-click_at "$win" $ok_x $ok_y
+click_on "$win" pages OK
 check "OK hides the window" wait_for "hidden" no_main_window
 check_golden "OK: the wire log is the hand-checked one of the shipped config.bin" "$before"
 sleep 3
@@ -138,7 +137,7 @@ show "after the plug" || exit 1
 balloon_shot "$shots/before-apply.png" || rm -f "$shots/before-apply.png"
 vmouse fail-after 20
 before=$(wire_lines)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 check "a failed Apply ran to its end" wait_for "end of Apply" apply_ended "$before"
 check "a failed Apply: a notice" wait_for "notice" balloon_new "$shots/before-apply.png"
 cp "$shots/before-apply-new.png" "$shots/not-delivered.png"
@@ -170,7 +169,7 @@ wait_for "tray icon" tray_icon_drawn
 show "for the lost reply" || exit 1
 vmouse fail-after 8
 before=$(wire_lines)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 wait_for "end of Apply" apply_ended "$before"
 check "an Apply that did not all reach the mouse saves config.bin all the same" config_saved
 zeros=$(printf ' 00%.0s' $(seq 32))
@@ -178,7 +177,7 @@ check "a lost reply: the next block read takes its own data report" \
   test "$(wire_since "$before" | grep -A1 '^set_feature 00 10 01 ' | tail -n 1)" == "write 00$zeros"
 vmouse reset
 before=$(wire_lines)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 check_golden "a lost reply: the next Apply writes back what the mouse holds" "$before" 4
 
 # -- transfers that never end: the window answers again; Apply fails and is sent again ---------
@@ -207,7 +206,7 @@ plugged_again
 win=$(main_window) || show "before the stalled Apply"
 vmouse stall-after 10
 stall_start=$(now_us)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 sleep 0.3
 send_keys "$win" Escape
 answers_within $answer_bound_ms "a stalled Apply: Escape hides the window" no_main_window
@@ -224,7 +223,7 @@ wait_for "drivers" vmouse_plugged 0123
 show "before the pull" || exit 1
 vmouse unplug-after 40
 before=$(wire_lines)
-click_at "$win" $apply_x $apply_y
+click_on "$win" pages Apply
 check "a pull during Apply hides the window" wait_for "hidden" no_main_window
 # Apply's failure notice and the unplug's warning come in either order; then the icon warns.
 check "a pull during Apply: a notice" wait_for "notice" balloon_window

@@ -21,40 +21,43 @@ for skin in Default Frost; do
     test "$("$CONVERT" "$shots/$skin-basic.png" -format %k info:)" -gt 500
 
   # Hover: OK, then Cancel. Only those two buttons change.
-  move_to "$win" 600 633
+  read -r ok_l ok_t ok_r ok_b <<<"$(rect_of pages OK)"
+  read -r cancel_l cancel_t cancel_r cancel_b <<<"$(rect_of pages Cancel)"
+  move_on "$win" pages OK
   sleep 0.6
   shot "$win" "$shots/$skin-hover-ok.png"
   box=$(diff_box "$shots/$skin-basic.png" "$shots/$skin-hover-ok.png")
-  check "$skin: hovering OK changes OK ($box)" inside "$box" 562 623 667 644
+  check "$skin: hovering OK changes OK ($box)" inside "$box" $ok_l $ok_t $ok_r $ok_b
   check "$skin: hovering OK changes something" test "$box" != none
-  move_to "$win" 820 633
+  move_on "$win" pages Cancel
   sleep 0.6
   shot "$win" "$shots/$skin-hover-cancel.png"
   box=$(diff_box "$shots/$skin-hover-ok.png" "$shots/$skin-hover-cancel.png")
-  check "$skin: OK to Cancel changes only OK and Cancel ($box)" inside "$box" 562 623 875 644
+  check "$skin: OK to Cancel changes only OK and Cancel ($box)" \
+    inside "$box" $ok_l $ok_t $cancel_r $cancel_b
   check "$skin: Cancel shows its over image" changed "$shots/$skin-basic.png" \
-    "$shots/$skin-hover-cancel.png" 800 633
+    "$shots/$skin-hover-cancel.png" $(centre_of pages Cancel)
   check "$skin: OK is normal again" same "$shots/$skin-basic.png" "$shots/$skin-hover-cancel.png" \
-    600 633
+    $(centre_of pages OK)
   check "$skin: Apply never changed" same "$shots/$skin-basic.png" "$shots/$skin-hover-cancel.png" \
-    700 633
+    $(centre_of pages Apply)
   # Out of the window straight from Cancel (it lies on the bottom edge): Cancel goes normal.
-  move_to "$win" 820 700
+  move_to "$win" "$(((cancel_l + cancel_r) / 2))" 700
   sleep 0.6
   shot "$win" "$shots/$skin-left.png"
   check "$skin: leaving the window from Cancel puts it back" same "$shots/$skin-basic.png" \
-    "$shots/$skin-left.png" 800 633
+    "$shots/$skin-left.png" $(centre_of pages Cancel)
   move_to "$win" 400 40
   sleep 0.4
 
   # The Advanced page, and the Basic tab of the shown page changes nothing.
-  click_at "$win" 80 70
+  click_on "$win" pages "Advanced tab"
   move_to "$win" 400 40
   sleep 0.6
   shot "$win" "$shots/$skin-advanced.png"
   check "$skin: the Advanced tab shows another page" test \
     "$(diff_box "$shots/$skin-basic.png" "$shots/$skin-advanced.png")" != none
-  click_at "$win" 80 70
+  click_on "$win" pages "Advanced tab"
   move_to "$win" 400 40
   sleep 0.6
   shot "$win" "$shots/$skin-advanced-again.png"
@@ -80,10 +83,11 @@ for skin in Default Frost; do
 
     # Skins opens its dialog over the window; after its Cancel the window does not follow
     # the pointer.
-    click_at "$win" 708 12
+    click_on "$win" pages Skins
     sleep 1
     read -r x0 y0 < <(origin "$win")
-    xdotool mousemove $((x0 + 320)) $((y0 + 262))
+    read -r cx cy <<<"$(centre_of dialogs Cancel)"  # the dialog opens at the window's origin
+    xdotool mousemove $((x0 + cx)) $((y0 + cy))
     sleep 0.3
     xdotool click 1
     sleep 0.5
@@ -98,7 +102,7 @@ for skin in Default Frost; do
     check "config.bin starts with 0" test "$(first_byte)" = 0
     check "k8sim refuses an offset past the record" test "$(k8sim set 1985 0; echo $?)" = 2
     check "k8sim sets the report rate of the working copy" k8sim set $report_rate 8
-    click_at "$win" 700 633
+    click_on "$win" pages Apply
     check "Apply saves config.bin with first byte 1" wait_for "config.bin saved" config_saved
     check "Apply saves the changed report rate" test "$(record_byte $report_rate)" = 8
     check "Apply sends the changed report rate" grep -q '^set_feature 00 01 08 ' "$E2E_WIRE"
@@ -116,7 +120,7 @@ for skin in Default Frost; do
 
     # OK: the sequence again, then the window hides.
     before=$(wire_lines)
-    click_at "$win" 600 633
+    click_on "$win" pages OK
     check "OK hides the window" wait_for "hidden" no_main_window
     check "OK sends the Apply sequence again" \
       test $(($(wire_lines) - before)) -eq $(($(wc -l <"$work/expected-wire.log") - 3))
@@ -126,7 +130,7 @@ for skin in Default Frost; do
     before=$(wire_lines)
     cp "$E2E_APP/config.bin" "$work/before-cancel.bin"
     k8sim set $report_rate 2 || e2e_fail "k8sim set before Cancel"
-    click_at "$win" 820 633
+    click_on "$win" pages Cancel
     check "Cancel hides the window" wait_for "hidden" no_main_window
     check "Cancel sends nothing" test "$(wire_lines)" -eq "$before"
     check "Cancel leaves config.bin" cmp -s "$work/before-cancel.bin" "$E2E_APP/config.bin"
@@ -137,13 +141,13 @@ for skin in Default Frost; do
     # The window opens with the keyboard focus in the macro name edit: its caret may blink.
     box=$(diff_box "$shots/$skin-advanced.png" "$shots/$skin-after-cancel.png")
     check "after Cancel the page is drawn afresh ($box)" \
-      eval '[[ $box == none ]] || inside "$box" 735 322 799 336
+      eval '[[ $box == none ]] || inside "$box" $(rect_of advanced "macro name edit")'
     # Apply now sends and saves the copy committed by OK (that of applied.bin). config.bin's
     # first byte goes back to 0 first, so that only the new save can match. The mouse answers
     # reads with what the earlier Applies wrote, so only what goes out is compared.
     before=$(wire_lines)
     { printf '\0'; tail -c +2 "$work/before-cancel.bin"; } >"$E2E_APP/config.bin"
-    click_at "$win" 700 633
+    click_on "$win" pages Apply
     check "Apply after Cancel saves the committed copy" wait_for "config.bin saved again" \
       cmp -s "$work/before-cancel.bin" "$E2E_APP/config.bin"
     check "Apply after Cancel sends the committed copy" \
@@ -151,14 +155,14 @@ for skin in Default Frost; do
       <(tail -n +$((before + 1)) "$E2E_WIRE" | sent)
 
     # Minimise hides; the program stays.
-    click_at "$win" 830 10
+    click_on "$win" pages Minimise
     check "Minimise hides the window" wait_for "hidden" no_main_window
     check "Minimise keeps the program" running
     win=$(open_window) || e2e_fail "window after Minimise"
   fi
 
   # Close ends the process with 0 and takes the icon away.
-  click_at "$win" 855 10
+  click_on "$win" pages Close
   code=124
   for _ in $(seq 100); do running || break; sleep 0.1; done
   if ! running; then wait "$E2E_PROGRAM"; code=$?; fi

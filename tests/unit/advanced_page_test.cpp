@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "i18n/captions.h"
+#include "macros/key_hook_rules.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_file.h"
 #include "pages_fakes.h"
+#include "platform/modal_windows.h"
 #include "platform/profile.h"
 
 namespace k8 {
@@ -60,7 +63,12 @@ class FakeSystem : public SystemPointer {
 class DelayDialog : public CancelledSubDialogs {
  public:
   std::optional<std::wstring> typed;
-  std::optional<std::wstring> delayTime() override { return typed; }
+  std::function<void()> whileOpen;  // what the user types into the dialog
+  std::optional<std::wstring> delayTime() override {
+    const ModalWindow modal;
+    if (whileOpen) whileOpen();
+    return typed;
+  }
 };
 
 class AdvancedPageTest : public ::testing::Test, public PageHost, public RecorderHost {
@@ -79,8 +87,18 @@ class AdvancedPageTest : public ::testing::Test, public PageHost, public Recorde
   SubDialogs& dialogs() override { return delay_; }
   void exchangeSensorSettings() override {}
   // RecorderHost: the hook's message reaches the window at once, as SendMessageW does.
-  bool installHook(unsigned long&) override { return hooked_ = true; }
-  void removeHook() override { hooked_ = false; }
+  // The thread's hook: keys reach the recorder as the system hook hands them over.
+  bool installHook(unsigned long&) override {
+    hookUser_ = hookUsers_.add(HookUse::Recorder, nullptr,
+                               [this](std::wstring_view name, std::uint32_t data) {
+                                 page_.macros().onHookKey(name, data);
+                               });
+    return hooked_ = true;
+  }
+  void removeHook() override {
+    hookUsers_.remove(hookUser_);
+    hooked_ = false;
+  }
   void setTitle(const std::wstring& title) override { title_ = title; }
   void sendRecorderMessage(RecorderKind kind, bool) override {
     page_.macros().onRecorderMessage(kind);
@@ -102,14 +120,17 @@ class AdvancedPageTest : public ::testing::Test, public PageHost, public Recorde
     controls_.setSelection(id, item);
     page_.command(id, item == kNoItem ? Notify::Other : Notify::SelChange);
   }
-  void key(std::wstring_view name, std::uint32_t data) { page_.macros().onHookKey(name, data); }
+  void key(std::wstring_view name, std::uint32_t data) {
+    if (const auto* user = hookUsers_.active()) hookUsers_.deliver(*user, name, 0, data);
+  }
   Lines items(int id) const {
     const auto it = controls_.children.find(id);
     return it == controls_.children.end() ? Lines{} : it->second.items;
   }
   int litCells(int row) const {
     int lit = 0;
-    const std::string y = "," + std::to_string(200 + 150 * (row - 1));
+    const std::string y =
+        "," + std::to_string(layout::at("advanced", "slider row # cell 1", {row}).top);
     for (const std::string& op : drawn_)
       if (op.starts_with("image /slider-light.png") && op.ends_with(y)) ++lit;
     return lit;
@@ -141,6 +162,8 @@ class AdvancedPageTest : public ::testing::Test, public PageHost, public Recorde
   AdvancedSettingsPage page_{texts_, model_, *this, canvas_, controls_, system_, recordIni_, *this};
   std::vector<std::wstring> shown_;
   std::vector<std::string> drawn_;
+  HookUsers hookUsers_;
+  HookUsers::Id hookUser_ = 0;
   bool hooked_ = false;
   std::wstring title_;
 };
@@ -272,7 +295,7 @@ TEST_F(AdvancedPageTest, ShowFillsTheEditorFromRecordIni) {
   EXPECT_EQ(controls_.text(kLoopTimesId), L"1");
   EXPECT_EQ(repeatCount(image(0)), 1);
   EXPECT_EQ(controls_.children.at(kLoopTimesId).style, unsigned(kStyleCentre | kStyleNumber));
-  EXPECT_EQ(controls_.children.at(kMacroListId).rect, (Rect{462, 220, 591, 512}));
+  EXPECT_EQ(controls_.children.at(kMacroListId).rect, layout::rect("advanced", "macro list"));
 
   setRepeatCount(image(1), 300);
   select(kMacroListId, 1);
@@ -320,7 +343,8 @@ TEST_F(AdvancedPageTest, InsertedMouseEventsFollowTheSelectedLine) {
   click(Control::InsertEventBox);
   ASSERT_TRUE(controls_.exists(kInsertListId));
   EXPECT_EQ(items(kInsertListId).size(), 9u);
-  EXPECT_EQ(controls_.children.at(kInsertListId).rect, (Rect{734, 419, 854, 569}));
+  EXPECT_EQ(controls_.children.at(kInsertListId).rect,
+            layout::rect("advanced", "insert mouse event list"));
 
   // Nothing selected in a list with lines: nothing inserted, the label still shows the choice.
   select(kInsertListId, 0);
@@ -424,6 +448,30 @@ TEST_F(AdvancedPageTest, RecordingAThenBWithAHeldKey) {
   EXPECT_TRUE(hooked_);
   leave();
   EXPECT_FALSE(hooked_);
+}
+
+TEST_F(AdvancedPageTest, KeysTypedIntoTheDelayDialogWhileRecordingStayOutOfTheMacro) {
+  writeMacro(L"m", {});
+  show();
+  click(Control::StartRecording);
+  constexpr std::uint32_t kUp = MacroRecorder::kReleaseBit | MacroRecorder::kPreviousStateBit;
+  key(L"A", 0);
+  key(L"A", kUp);
+  delay_.typed = L"120";
+  delay_.whileOpen = [&] {
+    for (const wchar_t* k : {L"1", L"2", L"0"}) {
+      key(k, 0);
+      key(k, kUp);
+    }
+    key(L"Enter", 0);  // its release may come only once the dialog has closed
+  };
+  page_.listHover(kSequenceListId, {5, FakeControls::kItemHeight + 3});
+  page_.command(kSequenceListId, Notify::DoubleClick);
+  key(L"Enter", kUp);
+  EXPECT_EQ(items(kSequenceListId), (Lines{L"A   Dn", L"120 ms", L"A   Up"}));
+
+  key(L"B", 0);  // recording goes on once the dialog is closed
+  EXPECT_EQ(items(kSequenceListId), (Lines{L"A   Dn", L"120 ms", L"A   Up", L"50 ms", L"B   Dn"}));
 }
 
 TEST_F(AdvancedPageTest, NewDeleteAndConfirmGoThroughRecordIni) {

@@ -85,7 +85,11 @@ struct BasicRig {
   MouseSettings& s() { return settings.working; }
   const KeyModeBlock& block(int mode) { return settings.working.mode(mode); }
   std::wstring caption(int mode, int button) { return captions.captions().mode(mode)[button]; }
-  void clickBox(int box) { controller.click({300, 199 + 23 * (box - 1) + 5}); }
+  void clickBox(int box) { controller.click(centre(layout::at("basic", "function box #", {box}))); }
+  // A click in the middle of a control of the Basic page's table.
+  void clickOn(std::string_view name, std::initializer_list<int> numbers = {}) {
+    controller.click(centre(layout::at("basic", name, numbers)));
+  }
   // The pointer rests on item i of button b's open list, then the user clicks it.
   void hoverItem(int listId, int item) {
     controller.listHover(listId, {10, item * FakeControls::kItemHeight + 3});

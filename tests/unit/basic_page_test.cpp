@@ -9,8 +9,12 @@
 namespace k8 {
 namespace {
 
+using layout::rect;
 using testing::BasicRig;
+using testing::centre;
 using testing::FakeControls;
+using testing::imageOp;
+using testing::textOp;
 
 bool drew(const std::vector<std::string>& ops, const std::string& op) {
   return std::find(ops.begin(), ops.end(), op) != ops.end();
@@ -31,17 +35,19 @@ TEST(BasicPageLayout, EightEntryScaleForKnownSensorsTwelveOtherwise) {
   BasicRig eight(1);
   EXPECT_EQ(eight.controls.text(kScaleLabelFirstId), L"600");
   EXPECT_EQ(eight.controls.text(kScaleLabelFirstId + 7), L"3200");
-  EXPECT_EQ(eight.controls.rect(kScaleLabelFirstId).left, 494);
+  EXPECT_EQ(eight.controls.rect(kScaleLabelFirstId), rect("basic", "DPI scale label 1 of 8"));
   EXPECT_FALSE(eight.controls.exists(kScaleLabelFirstId + 8));
   // A level 9 cell is no control with 8 levels: the click drags the window.
-  eight.controller.click({560, 500 - 18 * 8 + 2});
-  EXPECT_EQ(eight.host.take(), std::vector<std::string>{"drag 560,358"});
+  const Rect level9 = rect("basic", "DPI stage 1 level 9");
+  eight.controller.click({level9.left, level9.top});
+  EXPECT_EQ(eight.host.take(), std::vector<std::string>{"drag " + std::to_string(level9.left) +
+                                                        "," + std::to_string(level9.top)});
   EXPECT_EQ(eight.s().dpiLevel[0], 1);
 
   BasicRig unknown(9);
   EXPECT_EQ(unknown.controls.text(kScaleLabelFirstId + 11), L"4000");
-  EXPECT_EQ(unknown.controls.rect(kScaleLabelFirstId).left, 514);
-  unknown.controller.click({560, 500 - 18 * 11 + 2});
+  EXPECT_EQ(unknown.controls.rect(kScaleLabelFirstId), rect("basic", "DPI scale label 1"));
+  unknown.clickOn("DPI stage # level #", {1, 12});
   EXPECT_EQ(unknown.s().dpiLevel[0], 11);
 }
 
@@ -49,59 +55,62 @@ TEST(BasicPageLayout, UnknownReportRateShowsAs1000AndClickingTheLitSegmentRedraw
   BasicRig rig;
   rig.s().reportRate = 0;
   rig.controller.redrawPage();
-  EXPECT_TRUE(drew(rig.canvas.take(), "image /slider-RP-light.png 758,204"));
-  rig.controller.click({545, 206});  // 125 Hz
+  const Rect r125 = rect("basic", "report rate 125"), r1000 = rect("basic", "report rate 1000");
+  EXPECT_TRUE(drew(rig.canvas.take(), imageOp("/slider-RP-light.png", r1000)));
+  rig.clickOn("report rate 125");
   EXPECT_EQ(rig.s().reportRate, 8);
   EXPECT_EQ(rig.canvas.take(),
-            (std::vector<std::string>{"image /slider-RP-dark.png 758,204",
-                                      "image /slider-RP-light.png 542,204", "present"}));
-  rig.controller.click({545, 206});
+            (std::vector<std::string>{imageOp("/slider-RP-dark.png", r1000),
+                                      imageOp("/slider-RP-light.png", r125), "present"}));
+  rig.clickOn("report rate 125");
   EXPECT_TRUE(rig.canvas.take().empty());
   EXPECT_EQ(rig.s().reportRate, 8);
 }
 
 TEST(BasicPageStages, TheOnlyEnabledStageStaysAndLevelsWorkOnDisabledStages) {
   BasicRig rig;
-  for (int stage : {1, 2, 3}) rig.controller.click({554 + 27 * (stage - 1) + 3, 545});
+  for (int stage : {1, 2, 3}) rig.clickOn("DPI stage # enable", {stage});
   EXPECT_EQ(rig.s().dpiStageEnabled, (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
   rig.canvas.take();
-  rig.controller.click({635 + 3, 545});  // stage 4, the only one left
+  rig.clickOn("DPI stage # enable", {4});  // the only one left
   EXPECT_EQ(rig.s().dpiStageEnabled[3], 1);
   EXPECT_TRUE(rig.canvas.take().empty());
 
   // Level 5 of disabled stage 2: cells 1-5 lit, level index 4, still disabled.
-  rig.controller.click({581 + 3, 500 - 18 * 4 + 3});
+  rig.clickOn("DPI stage # level #", {2, 5});
   EXPECT_EQ(rig.s().dpiLevel[1], 4);
   EXPECT_EQ(rig.s().dpiStageEnabled[1], 0);
   const auto ops = rig.canvas.take();
-  EXPECT_TRUE(drew(ops, "image /slider-DPI-light.png 581,428"));
-  EXPECT_TRUE(drew(ops, "image /slider-DPI-dark.png 581,410"));
+  EXPECT_TRUE(drew(ops, imageOp("/slider-DPI-light.png", rect("basic", "DPI stage 2 level 5"))));
+  EXPECT_TRUE(drew(ops, imageOp("/slider-DPI-dark.png", rect("basic", "DPI stage 2 level 6"))));
 
   // Enabling a stage lights cells 1 .. level + 1.
-  rig.controller.click({581 + 3, 545});
+  rig.clickOn("DPI stage # enable", {2});
   EXPECT_EQ(rig.s().dpiStageEnabled[1], 1);
   EXPECT_EQ(std::count(rig.canvas.ops.begin(), rig.canvas.ops.end(),
-                       std::string("image /PaneMakingTick.png 581,541")),
+                       imageOp("/PaneMakingTick.png", rect("basic", "DPI stage 2 enable"))),
             1);
 }
 
 TEST(BasicPageModes, ModesSwitchCaptionsOnlyAndDefaultResetsBothModes) {
   BasicRig rig;
   rig.captions.captions().modeB[0] = L"B-one";
-  rig.controller.click({400, 525});  // Mode B
+  rig.clickOn("Mode B");
   EXPECT_EQ(rig.s().editMode, 1);
-  EXPECT_TRUE(drew(rig.canvas.take(), "text B-one 272,199,463,220 left"));
+  const Rect box1 = rect("basic", "function box 1");
+  EXPECT_TRUE(drew(rig.canvas.take(),
+                   textOp("B-one", {box1.left + 20, box1.top, box1.right, box1.bottom}, "left")));
   const MouseSettings before = rig.s();
-  rig.controller.click({270, 525});  // Mode A
+  rig.clickOn("Mode A");
   EXPECT_EQ(rig.s().editMode, 0);
   EXPECT_TRUE(std::equal(before.modeA.function.begin(), before.modeA.function.end(),
                          rig.s().modeA.function.begin()));
 
-  rig.controller.click({400, 525});
+  rig.clickOn("Mode B");
   rig.s().modeA.function[4] = kKeyOff;
   rig.s().modeB.fireSpeed[4] = 9;
   rig.s().dpiActionB[5] = 3;
-  rig.controller.click({350, 555});  // Default, in Mode B
+  rig.clickOn("Default");  // in Mode B
   EXPECT_EQ(rig.s().modeA.function[4], kBackward);
   EXPECT_EQ(rig.s().dpiActionB[5], kDpiUp);
   EXPECT_EQ(rig.s().modeB.fireSpeed[4], 9) << "parameters are left as they are";
@@ -118,7 +127,7 @@ TEST(KeyChooser, TheLastLeftClickCannotBeGivenAway) {
   rig.clickBox(1);
   EXPECT_TRUE(rig.controls.exists(kFunctionListFirstId));
   EXPECT_EQ(rig.controls.itemCount(kFunctionListFirstId), 16);
-  EXPECT_EQ(rig.controls.rect(kFunctionListFirstId), (Rect{252, 221, 463, 491}));
+  EXPECT_EQ(rig.controls.rect(kFunctionListFirstId), rect("basic", "function list 1"));
 }
 
 TEST(KeyChooser, OneListAtATimeAndASecondClickCloses) {
@@ -149,7 +158,7 @@ TEST(KeyChooser, ShiftLivesInBothModesAndOnlyOnce) {
   EXPECT_TRUE(rig.pageHost.boxes.empty());
   EXPECT_FALSE(rig.controls.exists(kFunctionListFirstId + 3));
 
-  rig.controller.click({400, 525});  // Mode B: Key Off frees the button in both modes
+  rig.clickOn("Mode B");  // Key Off frees the button in both modes
   rig.choose(3, kKeyOff);
   EXPECT_EQ(rig.block(0).function[2], kKeyOff);
   EXPECT_EQ(rig.block(1).function[2], kKeyOff);
@@ -158,14 +167,16 @@ TEST(KeyChooser, ShiftLivesInBothModesAndOnlyOnce) {
 
 TEST(KeyChooser, DpiListFollowsTheHoverAndItsChoiceLandsInTheShownModeOnly) {
   BasicRig rig;
-  rig.controller.click({400, 525});  // Mode B
+  rig.clickOn("Mode B");
   rig.clickBox(4);
   const int list = kFunctionListFirstId + 3;
   rig.hoverItem(list, kDpiSwitchItem);
   ASSERT_TRUE(rig.controls.exists(kDpiListId));
   const Rect dpi = rig.controls.rect(kDpiListId);
-  EXPECT_EQ(dpi, (Rect{252 + 211, 290 + 6 * FakeControls::kItemHeight, 252 + 211 + 60,
-                       290 + 6 * FakeControls::kItemHeight + 80}));
+  // Beside the "DPI Switch" item of list 4.
+  const Rect list4 = rect("basic", "function list 4");
+  const int top = list4.top + kDpiSwitchItem * FakeControls::kItemHeight;
+  EXPECT_EQ(dpi, (Rect{list4.right, top, list4.right + kDpiListWidth, top + kDpiListHeight}));
   rig.hoverItem(list, kFireKey);
   EXPECT_FALSE(rig.controls.exists(kDpiListId));
   // A click on "DPI Switch" itself stores nothing and leaves the list open.
@@ -182,7 +193,9 @@ TEST(KeyChooser, DpiListFollowsTheHoverAndItsChoiceLandsInTheShownModeOnly) {
   EXPECT_EQ(rig.caption(1, 3), L"DPI -");
   EXPECT_FALSE(rig.controls.exists(list));
   EXPECT_FALSE(rig.controls.exists(kDpiListId));
-  EXPECT_TRUE(drew(rig.canvas.ops, "text DPI - 272,268,463,289 left"));
+  const Rect box4 = rect("basic", "function box 4");
+  EXPECT_TRUE(drew(rig.canvas.ops,
+                   textOp("DPI -", {box4.left + 20, box4.top, box4.right, box4.bottom}, "left")));
 }
 
 TEST(KeyChooser, DialogResultsGoToTheShownModeAndACancelChangesNothing) {
@@ -221,11 +234,11 @@ TEST(KeyChooser, DialogResultsGoToTheShownModeAndACancelChangesNothing) {
 
 TEST(LightSettings, EachModeKeepsItsOwnParameterAndOption) {
   BasicRig rig;
-  const auto box = [&](int i) { rig.controller.click({800, 330 + 30 * (i - 1) + 5}); };
+  const auto box = [&](int i) { rig.controller.click(centre(regionOf(Control::LightList, i))); };
   box(1);
   rig.pick(kLightModeListId, 1);  // Respiration
   box(2);
-  EXPECT_EQ(rig.controls.rect(kLightParameterListId).bottom, 467);
+  EXPECT_EQ(rig.controls.rect(kLightParameterListId), rect("basic", "light parameter list 2"));
   rig.pick(kLightParameterListId, 3);
   box(3);
   rig.pick(kLightOptionListId, 1);  // RGB Flash
@@ -261,15 +274,15 @@ TEST(LightSettings, AModeChosenOnAnOffRecordShowsItsLabelsAtOnce) {
   rig.controller.redrawPage();
   EXPECT_EQ(rig.controls.text(kLightModeLabelId), L"Off");
   EXPECT_FALSE(rig.controls.exists(kLightParameterLabelId));
-  rig.controller.click({800, 365});  // Parameter: the times, and a choice stores nothing
+  rig.clickOn("light parameter box");  // the times, and a choice stores nothing
   rig.pick(kLightParameterListId, 4);
   EXPECT_EQ(rig.s().ledSwitchTime, 0);
-  rig.controller.click({800, 335});
+  rig.clickOn("light mode box");
   rig.pick(kLightModeListId, 0);
   EXPECT_EQ(rig.controls.text(kLightParameterLabelId), L"5%");
   EXPECT_EQ(rig.controls.text(kLightOptionLabelId), L"RGB Effect");
   // A click elsewhere closes an open list and clears its flag.
-  rig.controller.click({800, 335});
+  rig.clickOn("light mode box");
   rig.controller.click({100, 300});
   EXPECT_FALSE(rig.controls.exists(kLightModeListId));
   EXPECT_FALSE(rig.basic.lights().isOpen(1));
@@ -277,18 +290,18 @@ TEST(LightSettings, AModeChosenOnAnOffRecordShowsItsLabelsAtOnce) {
 
 TEST(LightSettings, SwatchesOnlyForEnabledStagesAndCancelKeepsTheColour) {
   BasicRig rig;
-  rig.controller.click({581 + 3, 545});  // stage 2 off
+  rig.clickOn("DPI stage # enable", {2});  // stage 2 off
   rig.pageHost.colour = Colour{255, 0, 0};
-  rig.controller.click({581 + 3, 527});
+  rig.clickOn("DPI colour swatch #", {2});
   EXPECT_EQ(rig.pageHost.colourDialogs, 0);
-  rig.controller.click({554 + 3, 527});
+  rig.clickOn("DPI colour swatch #", {1});
   EXPECT_EQ(rig.pageHost.colourDialogs, 1);
   EXPECT_EQ(
       (std::array<std::uint8_t, 3>{rig.s().dpiColor[0], rig.s().dpiColor[1], rig.s().dpiColor[2]}),
       (std::array<std::uint8_t, 3>{255, 0, 0}));
   EXPECT_EQ(rig.controls.children.at(kSwatchFirstId).invalidated, 1);
   rig.pageHost.colour.reset();
-  rig.controller.click({554 + 3, 527});
+  rig.clickOn("DPI colour swatch #", {1});
   EXPECT_EQ(rig.s().dpiColor[0], 255);
 }
 
@@ -296,7 +309,7 @@ TEST(BasicPageChildren, LeavingThePageDestroysEveryChild) {
   BasicRig rig;
   rig.clickBox(4);
   rig.hoverItem(kFunctionListFirstId + 3, kDpiSwitchItem);
-  rig.controller.click({800, 335});
+  rig.clickOn("light mode box");
   rig.controller.showPage(Page::Advanced);
   EXPECT_TRUE(rig.controls.children.empty());
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "i18n/str_ini.h"
+#include "pages/layout_table.h"
 #include "platform/profile.h"
 
 using namespace k8;
@@ -63,14 +64,16 @@ TEST(ComboKeyRules, AKeyLandsOnlyInTheFocusedField) {
 TEST(RepeatModeBoxes, OnlyAnotherModesBoxSwitches) {
   RepeatModeBoxes boxes;
   EXPECT_EQ(boxes.mode(), 1);
-  EXPECT_FALSE(boxes.click({225, 85}));   // mode 1's box while mode 1
-  EXPECT_FALSE(boxes.click({300, 135}));  // a label
-  auto change = boxes.click({220, 128});
+  const auto box = [](int k) { return layout::at("macro-key", "mode # box", {k}); };
+  const Rect label2 = layout::rect("macro-key", "mode 2 label");
+  EXPECT_FALSE(boxes.click({box(1).left + 5, box(1).top + 7}));  // mode 1's box while mode 1
+  EXPECT_FALSE(boxes.click({label2.left + 60, label2.top + 15}));
+  auto change = boxes.click({box(2).left, box(2).top});
   ASSERT_TRUE(change);
   EXPECT_EQ(change->from, 1);
   EXPECT_EQ(change->to, 2);
-  EXPECT_FALSE(boxes.click({236, 190})) << "right edge is outside";
-  change = boxes.click({235, 193});
+  EXPECT_FALSE(boxes.click({box(3).right, box(3).top + 12})) << "right edge is outside";
+  change = boxes.click({box(3).right - 1, box(3).bottom - 1});
   ASSERT_TRUE(change);
   EXPECT_EQ(change->from, 2);
   EXPECT_EQ(boxes.mode(), 3);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "pages/layout_table.h"
 #include "pages_fakes.h"
 
 namespace k8 {
 namespace {
 
+using testing::centre;
 using testing::PageControllerRig;
 using testing::rectText;
 using Calls = std::vector<std::string>;
@@ -18,15 +20,17 @@ struct CommonCase {
 // The common table with each row's flow: rows that do not end the click fall through to the page
 // table, where the background claims nothing, so the window is dragged.
 const CommonCase kCommon[] = {
-    {Control::Ok, {562, 623, 667, 644}, {"apply", "hide", "drag"}},
-    {Control::Apply, {666, 623, 771, 644}, {"apply", "drag"}},
-    {Control::Skins, {701, 5, 719, 23}, {"skins", "drag"}},
-    {Control::Minimise, {825, 5, 843, 23}, {"hide"}},
-    {Control::Close, {850, 5, 868, 23}, {"close"}},
-    {Control::BasicTab, {14, 54, 54, 94}, {}},
-    {Control::AdvancedTab, {60, 54, 100, 94}, {}},
-    {Control::Cancel, {770, 623, 875, 644}, {"revert", "hide", "drag"}},
+    {Control::Ok, layout::rect("pages", "OK"), {"apply", "hide", "drag"}},
+    {Control::Apply, layout::rect("pages", "Apply"), {"apply", "drag"}},
+    {Control::Skins, layout::rect("pages", "Skins"), {"skins", "drag"}},
+    {Control::Minimise, layout::rect("pages", "Minimise"), {"hide"}},
+    {Control::Close, layout::rect("pages", "Close"), {"close"}},
+    {Control::BasicTab, layout::rect("pages", "Basic tab"), {}},
+    {Control::AdvancedTab, layout::rect("pages", "Advanced tab"), {}},
+    {Control::Cancel, layout::rect("pages", "Cancel"), {"revert", "hide", "drag"}},
 };
+
+std::string dragAt(Point p) { return "drag " + std::to_string(p.x) + "," + std::to_string(p.y); }
 
 Calls withDragAt(Calls calls, Point p) {
   for (auto& c : calls)
@@ -71,31 +75,37 @@ TEST(CommonRegions, EveryRowActsInsideAndNotOnItsExclusiveEdges) {
 TEST(CommonRegions, AClickOnASharedEdgeActsOnOneButtonOnly) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({666, 630});  // OK's last column is Apply's first
-  EXPECT_EQ(rig.host.take(), (Calls{"apply", "hide", "drag 666,630"}));
-  rig.controller.click({770, 630});  // Apply's last column is Cancel's first
-  EXPECT_EQ(rig.host.take(), (Calls{"apply", "drag 770,630"}));
+  const Point okLast{kCommon[0].rect.right - 1, kCommon[0].rect.top + 7};
+  ASSERT_TRUE(kCommon[1].rect.contains(okLast)) << "OK's last column is Apply's first";
+  rig.controller.click(okLast);
+  EXPECT_EQ(rig.host.take(), (Calls{"apply", "hide", dragAt(okLast)}));
+  const Point applyLast{kCommon[1].rect.right - 1, kCommon[1].rect.top + 7};
+  ASSERT_TRUE(kCommon[7].rect.contains(applyLast)) << "Apply's last column is Cancel's first";
+  rig.controller.click(applyLast);
+  EXPECT_EQ(rig.host.take(), (Calls{"apply", dragAt(applyLast)}));
 }
 
 TEST(CommonRegions, OkAndApplyNeedTheMouse) {
   PageControllerRig rig;
   rig.show(Page::Basic);
   rig.host.present = false;
-  rig.controller.click({600, 630});
-  rig.controller.click({700, 630});
-  EXPECT_EQ(rig.host.take(), (Calls{"drag 600,630", "drag 700,630"}));
+  const Point ok = centre(kCommon[0].rect), apply = centre(kCommon[1].rect);
+  rig.controller.click(ok);
+  rig.controller.click(apply);
+  EXPECT_EQ(rig.host.take(), (Calls{dragAt(ok), dragAt(apply)}));
 }
 
 TEST(CommonRegions, ConfirmedSkinsRedrawTheShownPageAndRaiseTheWindow) {
   PageControllerRig rig;
   rig.show(Page::Advanced);
-  rig.controller.click({705, 10});
+  const Point skins = centre(kCommon[2].rect);
+  rig.controller.click(skins);
   EXPECT_TRUE(rig.canvas.take().empty()) << "a cancelled skins dialog draws nothing";
   rig.host.take();
 
   rig.host.skinsConfirmed = true;
-  rig.controller.click({705, 10});
-  EXPECT_EQ(rig.host.take(), (Calls{"skins", "front", "drag 705,10"}));
+  rig.controller.click(skins);
+  EXPECT_EQ(rig.host.take(), (Calls{"skins", "front", dragAt(skins)}));
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 2);
   EXPECT_EQ(rig.canvas.ops.front(), "image /AdvancedSet2.png 0,0");
@@ -105,7 +115,7 @@ TEST(CommonRegions, ConfirmedSkinsRedrawTheShownPageAndRaiseTheWindow) {
 TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({20, 60});
+  rig.controller.click(centre(layout::rect("pages", "Basic tab")));
   EXPECT_TRUE(rig.canvas.ops.empty());
   EXPECT_TRUE(rig.host.calls.empty());
   EXPECT_EQ(rig.basic.drawn, 1);
@@ -115,11 +125,13 @@ TEST(PageSwitching, TabOfTheShownPageRedrawsNothing) {
 TEST(PageSwitching, TabsSwapPagesAndDestroyTheOldPagesChildren) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.click({60, 54});
+  const Rect basicTab = layout::rect("pages", "Basic tab"),
+             advancedTab = layout::rect("pages", "Advanced tab");
+  rig.controller.click({advancedTab.left, advancedTab.top});
   EXPECT_EQ(rig.controller.currentPage(), Page::Advanced);
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.advanced.drawn, 1);
-  rig.controller.click({53, 93});
+  rig.controller.click({basicTab.right - 1, basicTab.bottom - 1});
   EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
   EXPECT_EQ(rig.advanced.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
@@ -127,9 +139,10 @@ TEST(PageSwitching, TabsSwapPagesAndDestroyTheOldPagesChildren) {
 
 TEST(PageSwitching, NoPageYetDragsOnEveryUnclaimedClick) {
   PageControllerRig rig;
+  const Point ok = centre(kCommon[0].rect);
   rig.controller.click({300, 300});
-  rig.controller.click({600, 630});  // OK falls through to the drag as well
-  EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", "drag 600,630"}));
+  rig.controller.click(ok);  // OK falls through to the drag as well
+  EXPECT_EQ(rig.host.take(), (Calls{"drag 300,300", "apply", "hide", dragAt(ok)}));
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
 
@@ -154,40 +167,48 @@ TEST(BasicPageRegions, EveryControlResolvesInTableOrder) {
   }
 }
 
-TEST(BasicPageRegions, SpotChecksAgainstTheLayout) {
+TEST(BasicPageRegions, SharedEdgesGapsAndTheShortScale) {
+  using layout::rect;
   const auto at = [](Point p, int scale = 12) { return hitTest(basicRegions(scale), p); };
-  EXPECT_EQ(at({252, 199})->control, Control::FunctionBox);
-  EXPECT_EQ(at({462, 219})->index, 1);
-  EXPECT_FALSE(at({300, 220})) << "gap between box 1 and box 2";
-  EXPECT_FALSE(at({300, 221}));
-  EXPECT_EQ(at({300, 222})->index, 2);
-  EXPECT_EQ(at({300, 380})->index, 8);
-  EXPECT_FALSE(at({300, 381}));
-  // "Mode A" and "Mode B" share column 357: Mode A is tested first.
-  EXPECT_EQ(at({357, 520})->control, Control::ModeA);
-  EXPECT_EQ(at({358, 520})->control, Control::ModeB);
-  EXPECT_EQ(at({613, 210}), std::nullopt) << "between the 125 and 250 segments";
-  EXPECT_EQ(at({827, 214})->index, 4);
-  EXPECT_EQ(at({581, 541})->control, Control::DpiEnable);
-  EXPECT_EQ(at({650, 538})->control, Control::DpiColour);
-  EXPECT_EQ(at({650, 538})->index, 4);
-  EXPECT_EQ(at({850, 403})->index, 3);
-  const auto cell = at({608, 500 - 18 * 11});
+  // Between two function boxes nothing is hit; each box's corners are its own.
+  for (int k = 1; k < kFunctionBoxes; ++k) {
+    const Rect box = layout::at("basic", "function box #", {k});
+    const Rect next = layout::at("basic", "function box #", {k + 1});
+    ASSERT_LT(box.bottom, next.top) << "boxes " << k << " and " << k + 1 << " touch";
+    EXPECT_FALSE(at({box.left + 40, box.bottom}));
+    EXPECT_EQ(at({box.right - 1, box.bottom - 1})->index, k);
+  }
+  // "Mode A" and "Mode B" share a column: Mode A is tested first.
+  const Rect modeA = rect("basic", "Mode A");
+  ASSERT_EQ(modeA.right - 1, rect("basic", "Mode B").left);
+  EXPECT_EQ(at({modeA.right - 1, modeA.top + 2})->control, Control::ModeA);
+  EXPECT_EQ(at({modeA.right, modeA.top + 2})->control, Control::ModeB);
+  const Rect r125 = rect("basic", "report rate 125");
+  EXPECT_EQ(at({r125.right, r125.top + 2}), std::nullopt) << "between the 125 and 250 segments";
+  // Levels 9-12 exist only on the 12-step scale.
+  const Rect level12 = rect("basic", "DPI stage # level #", {3, 12});
+  const auto cell = at({level12.left, level12.top});
   ASSERT_TRUE(cell);
   EXPECT_EQ(cell->control, Control::DpiCell);
   EXPECT_EQ(cell->index, 3);
   EXPECT_EQ(cell->level, 12);
-  EXPECT_FALSE(at({608, 500 - 18 * 11}, 8)) << "level 12 only exists on the 12-step scale";
-  EXPECT_EQ(at({608, 500 - 18 * 7}, 8)->level, 8);
+  EXPECT_FALSE(at({level12.left, level12.top}, 8));
+  const Rect level8 = rect("basic", "DPI stage # level #", {3, 8});
+  EXPECT_EQ(at({level8.left, level8.top}, 8)->level, 8);
 }
 
 TEST(BasicPageRegions, UnclaimedClicksDrag) {
   PageControllerRig rig;
   rig.show(Page::Basic);
   rig.basic.scale = 8;
-  rig.controller.click({300, 220});
-  rig.controller.click({560, 500 - 18 * 9});  // level 10 of stage 1 on an 8-step scale
-  EXPECT_EQ(rig.host.take(), (Calls{"drag 300,220", "drag 560,338"}));
+  const Rect box1 = layout::rect("basic", "function box 1");
+  const Rect level10 = layout::rect("basic", "DPI stage 1 level 10");
+  rig.controller.click({box1.left + 48, box1.bottom});    // between boxes 1 and 2
+  rig.controller.click({level10.left + 6, level10.top});  // on an 8-step scale
+  EXPECT_EQ(
+      rig.host.take(),
+      (Calls{"drag " + std::to_string(box1.left + 48) + "," + std::to_string(box1.bottom),
+             "drag " + std::to_string(level10.left + 6) + "," + std::to_string(level10.top)}));
   EXPECT_TRUE(rig.basic.clicks.empty());
 }
 
@@ -208,18 +229,29 @@ TEST(AdvancedPageRegions, EveryControlResolvesInTableOrder) {
     }
   }
   const auto at = [&](Point p) { return hitTest(regions, p); };
-  EXPECT_EQ(at({617, 530})->control, Control::NewMacro) << "shared column goes to the first";
-  EXPECT_EQ(at({52, 200})->level, 1);
-  EXPECT_EQ(at({76, 210})->level, 2);
-  EXPECT_EQ(at({315, 505})->index, 3);
-  EXPECT_EQ(at({315, 505})->level, 11);
-  EXPECT_FALSE(at({316, 505}));
-  EXPECT_FALSE(at({100, 211}));
+  const Rect newMacro = layout::rect("advanced", "New");
+  EXPECT_EQ(at({newMacro.right - 1, newMacro.top + 2})->control, Control::NewMacro)
+      << "shared column goes to the first";
+  const Rect last = layout::rect("advanced", "slider row 3 cell 11");
+  EXPECT_EQ(at({last.right - 1, last.top})->level, 11);
+  EXPECT_FALSE(at({last.right, last.top}));
+  EXPECT_FALSE(at({last.left, last.bottom}));
 }
 
-TEST(BasicPageRegions, OpenListAreas) {
-  EXPECT_EQ(functionListArea(1), (Rect{252, 221, 463, 491}));
-  EXPECT_EQ(functionListArea(8), (Rect{252, 382, 463, 652}));
+// An open list hangs under its field, as wide: a click on the field is never one on the list.
+TEST(OpenListAreas, LieUnderTheirFields) {
+  for (int k = 1; k <= kFunctionBoxes; ++k) {
+    const Rect box = regionOf(Control::FunctionBox, k), list = functionListArea(k);
+    EXPECT_EQ(list.top, box.bottom + 1) << k;
+    EXPECT_EQ(list.left, box.left) << k;
+    EXPECT_EQ(list.right, box.right) << k;
+  }
+  const Rect insert = regionOf(Control::InsertEventBox), list = insertEventListArea();
+  EXPECT_GT(list.top, insert.bottom);
+  EXPECT_LE(list.left, insert.left);
+  EXPECT_EQ(list.right, insert.right);
+  EXPECT_EQ(functionListArea(0), Rect{});
+  EXPECT_EQ(functionListArea(kFunctionBoxes + 1), Rect{});
 }
 
 }  // namespace

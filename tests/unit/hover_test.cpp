@@ -6,19 +6,30 @@
 namespace k8 {
 namespace {
 
+using testing::centre;
+using testing::imageOp;
 using testing::PageControllerRig;
 using testing::RecordingCanvas;
+using testing::textOp;
 using Ops = std::vector<std::string>;
+using layout::rect;
+
+constexpr Rect kOk = rect("pages", "OK"), kApply = rect("pages", "Apply"),
+               kCancel = rect("pages", "Cancel"), kSkins = rect("pages", "Skins"),
+               kMinimise = rect("pages", "Minimise"), kClose = rect("pages", "Close"),
+               kBasicTab = rect("pages", "Basic tab"), kAdvancedTab = rect("pages", "Advanced tab");
+// Clear of every control of either page.
+constexpr Point kNowhere{400, 400};
 
 TEST(PageControllerHover, MovingOntoATrackedControlOnlyAsksForAHoverNotice) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  for (Point p : {Point{600, 630}, Point{705, 10}, Point{830, 10}, Point{855, 10}, Point{20, 60},
-                  Point{70, 60}, Point{310, 550}, Point{300, 250}}) {
-    rig.controller.mouseMove(p);
-    EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"}) << p.x << "," << p.y;
+  for (Rect r : {kOk, kSkins, kMinimise, kClose, kBasicTab, kAdvancedTab, rect("basic", "Default"),
+                 rect("basic", "function box 3")}) {
+    rig.controller.mouseMove(centre(r));
+    EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"}) << testing::rectText(r);
   }
-  rig.controller.mouseMove({400, 400});
+  rig.controller.mouseMove(kNowhere);
   EXPECT_TRUE(rig.host.calls.empty());
   EXPECT_TRUE(rig.canvas.ops.empty()) << "nothing flagged, nothing drawn";
 }
@@ -26,19 +37,19 @@ TEST(PageControllerHover, MovingOntoATrackedControlOnlyAsksForAHoverNotice) {
 TEST(PageControllerHover, PushButtonsShowOneOverImageAtATime) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.mouseHover({600, 630});
+  rig.controller.mouseHover(centre(kOk));
   EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-normal.png 666,623", "text Apply 666,623,771,644 centre",
-                 "image /button-normal.png 770,623", "text Cancel 770,623,875,644 centre",
-                 "image /button-over.png 562,623", "text OK 562,623,667,644 centre", "present"}));
+            (Ops{imageOp("/button-normal.png", kApply), textOp("Apply", kApply, "centre"),
+                 imageOp("/button-normal.png", kCancel), textOp("Cancel", kCancel, "centre"),
+                 imageOp("/button-over.png", kOk), textOp("OK", kOk, "centre"), "present"}));
   EXPECT_EQ(rig.canvas.onBase, 11) << "8 controls of the page draw, then 3 buttons of the hover";
-  rig.controller.mouseHover({600, 630});
+  rig.controller.mouseHover(centre(kOk));
   EXPECT_TRUE(rig.canvas.ops.empty()) << "an over image already shown is not drawn again";
 
-  rig.controller.mouseHover({800, 630});
+  rig.controller.mouseHover(centre(kCancel));
   const Ops ops = rig.canvas.take();
-  EXPECT_NE(std::find(ops.begin(), ops.end(), "image /button-normal.png 562,623"), ops.end());
-  EXPECT_NE(std::find(ops.begin(), ops.end(), "image /button-over.png 770,623"), ops.end());
+  EXPECT_NE(std::find(ops.begin(), ops.end(), imageOp("/button-normal.png", kOk)), ops.end());
+  EXPECT_NE(std::find(ops.begin(), ops.end(), imageOp("/button-over.png", kCancel)), ops.end());
   EXPECT_EQ(ops.back(), "present");
   EXPECT_TRUE(rig.controller.isOver(Control::Cancel));
   EXPECT_FALSE(rig.controller.isOver(Control::Ok));
@@ -47,39 +58,43 @@ TEST(PageControllerHover, PushButtonsShowOneOverImageAtATime) {
 TEST(PageControllerHover, UngroupedControlsStayOverUntilThePointerLeavesThemAll) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.mouseHover({600, 630});
-  rig.controller.mouseHover({830, 10});
-  rig.controller.mouseHover({20, 60});
+  rig.controller.mouseHover(centre(kOk));
+  rig.controller.mouseHover(centre(kMinimise));
+  rig.controller.mouseHover(centre(kBasicTab));
   EXPECT_TRUE(rig.controller.isOver(Control::Ok));
   EXPECT_TRUE(rig.controller.isOver(Control::Minimise));
   EXPECT_TRUE(rig.controller.isOver(Control::BasicTab));
-  rig.controller.mouseHover({70, 60});
+  rig.controller.mouseHover(centre(kAdvancedTab));
   EXPECT_FALSE(rig.controller.isOver(Control::BasicTab)) << "the tabs are a group";
   rig.canvas.take();
 
-  rig.controller.mouseMove({400, 400});
+  rig.controller.mouseMove(kNowhere);
   const Ops ops = rig.canvas.take();
-  EXPECT_EQ(ops, (Ops{"image /button-normal.png 562,623", "text OK 562,623,667,644 centre",
-                      "image /button-min-normal.png 825,5",
-                      "image /button-NextPage-normal.png 60,54", "present"}));
+  EXPECT_EQ(ops, (Ops{imageOp("/button-normal.png", kOk), textOp("OK", kOk, "centre"),
+                      imageOp("/button-min-normal.png", kMinimise),
+                      imageOp("/button-NextPage-normal.png", kAdvancedTab), "present"}));
   EXPECT_FALSE(rig.controller.isOver(Control::Ok));
 }
 
 TEST(PageControllerHover, FunctionBoxesAreAGroupWithNumberAndCaption) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.mouseHover({300, 199 + 23 * 2});
+  const Rect box = rect("basic", "function box 3");
+  rig.controller.mouseHover(centre(box));
   Ops ops = rig.canvas.take();
   EXPECT_EQ(std::count_if(ops.begin(), ops.end(),
                           [](const std::string& s) {
                             return s.starts_with("image /DropdownBox-normal.png");
                           }),
             7);
-  const Ops box3{"image /DropdownBox-over.png 252,245", "text 3 252,245,272,266 centre",
-                 "text cap3 272,245,463,266 left", "present"};
+  // The number in the image's 20-pixel strip, the caption after it.
+  const Ops box3{imageOp("/DropdownBox-over.png", box),
+                 textOp("3", {box.left, box.top, box.left + 20, box.bottom}, "centre"),
+                 textOp("cap3", {box.left + 20, box.top, box.right, box.bottom}, "left"),
+                 "present"};
   EXPECT_TRUE(std::equal(box3.begin(), box3.end(), ops.end() - 4));
   // Default is not part of the boxes' group.
-  rig.controller.mouseHover({310, 550});
+  rig.controller.mouseHover(centre(rect("basic", "Default")));
   EXPECT_TRUE(rig.controller.isOver(Control::FunctionBox, 3));
   EXPECT_TRUE(rig.controller.isOver(Control::KeyDefault));
 }
@@ -87,24 +102,25 @@ TEST(PageControllerHover, FunctionBoxesAreAGroupWithNumberAndCaption) {
 TEST(PageControllerHover, AdvancedPageMacroButtonsAreAGroup) {
   PageControllerRig rig;
   rig.show(Page::Advanced);
-  rig.controller.mouseHover({520, 530});
-  rig.controller.mouseHover({40, 590});
-  rig.controller.mouseHover({800, 530});
+  rig.controller.mouseHover(centre(rect("advanced", "New")));
+  rig.controller.mouseHover(centre(rect("advanced", "Default")));
+  rig.controller.mouseHover(centre(rect("advanced", "Confirm")));
   EXPECT_FALSE(rig.controller.isOver(Control::NewMacro));
   EXPECT_TRUE(rig.controller.isOver(Control::ConfirmMacro));
   EXPECT_TRUE(rig.controller.isOver(Control::SystemDefault));
-  rig.controller.mouseHover({300, 250});  // a Basic page box is not tracked here
+  // A Basic page box is not tracked here.
+  rig.controller.mouseHover(centre(rect("basic", "function box 3")));
   EXPECT_FALSE(rig.controller.isOver(Control::FunctionBox, 3));
 }
 
 TEST(PageControllerHover, APageDrawClearsTheFlagsSoTheNextHoverDrawsAgain) {
   PageControllerRig rig;
   rig.show(Page::Basic);
-  rig.controller.mouseHover({70, 60});
-  rig.controller.click({70, 60});
+  rig.controller.mouseHover(centre(kAdvancedTab));
+  rig.controller.click(centre(kAdvancedTab));
   EXPECT_FALSE(rig.controller.isOver(Control::AdvancedTab));
   rig.canvas.take();
-  rig.controller.mouseHover({70, 60});
+  rig.controller.mouseHover(centre(kAdvancedTab));
   EXPECT_EQ(rig.canvas.ops.back(), "present");
 }
 
@@ -113,13 +129,14 @@ TEST(PageDrawing, ShowPageDrawsInOrderAndPresentsOnce) {
   rig.controller.showPage(Page::Basic);
   EXPECT_EQ(
       rig.canvas.take(),
-      (Ops{"image /BasicSet2.png 0,0", "keep base", "image /button-min-normal.png 825,5",
-           "image /button-close-normal.png 850,5", "image /button-Skins-normal.png 701,5",
-           "image /button-normal.png 562,623", "text OK 562,623,667,644 centre",
-           "image /button-normal.png 666,623", "text Apply 666,623,771,644 centre",
-           "image /button-normal.png 770,623", "text Cancel 770,623,875,644 centre",
-           "image /button-PrePage-normal.png 14,54", "image /button-NextPage-normal.png 60,54",
-           "image /basic-own.png 0,0", "present"}));
+      (Ops{"image /BasicSet2.png 0,0", "keep base", imageOp("/button-min-normal.png", kMinimise),
+           imageOp("/button-close-normal.png", kClose), imageOp("/button-Skins-normal.png", kSkins),
+           imageOp("/button-normal.png", kOk), textOp("OK", kOk, "centre"),
+           imageOp("/button-normal.png", kApply), textOp("Apply", kApply, "centre"),
+           imageOp("/button-normal.png", kCancel), textOp("Cancel", kCancel, "centre"),
+           imageOp("/button-PrePage-normal.png", kBasicTab),
+           imageOp("/button-NextPage-normal.png", kAdvancedTab), "image /basic-own.png 0,0",
+           "present"}));
   rig.controller.showPage(Page::Basic);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
@@ -132,8 +149,8 @@ TEST(PageDrawing, RedrawPageRebuildsTheShownPage) {
   EXPECT_EQ(rig.basic.destroyed, 1);
   EXPECT_EQ(rig.basic.drawn, 2);
   const Ops ops = rig.canvas.take();
-  EXPECT_EQ(ops[6], "text Tamam 562,623,667,644 centre");
-  EXPECT_EQ(ops[10], "text \xC4\xB0ptal 770,623,875,644 centre");
+  EXPECT_EQ(ops[6], textOp("Tamam", kOk, "centre"));
+  EXPECT_EQ(ops[10], textOp("\xC4\xB0ptal", kCancel, "centre"));
   EXPECT_EQ(rig.controller.currentPage(), Page::Basic);
 }
 
@@ -189,28 +206,35 @@ struct FrameRig {
   RecordingCanvas canvas;
   FakeFrameHost host;
   SkinnedFrame frame{canvas, host};
-  FrameRig() { frame.setDropDown({L"Play", L"Stop", L"Next", L"Prev"}, 266); }
+  FrameRig() {
+    frame.setDropDown({L"Play", L"Stop", L"Next", L"Prev"}, layout::rect("media-key", "drop list"));
+  }
 };
 
-constexpr Point kInOk{200, 260};
-constexpr Point kInCancel{300, 260};
-constexpr Point kInClose{360, 10};
-constexpr Point kInField{100, 130};
-constexpr Point kElsewhere{100, 60};
+constexpr Rect kFrameOkRect = rect("dialogs", "OK"), kFrameCancelRect = rect("dialogs", "Cancel"),
+               kFrameCloseRect = rect("dialogs", "close");
+constexpr Point kInOk = centre(kFrameOkRect);
+constexpr Point kInCancel = centre(kFrameCancelRect);
+constexpr Point kInClose = centre(kFrameCloseRect);
+constexpr Point kInField = centre(rect("media-key", "drop-down field"));
+constexpr Point kElsewhere{100, 60};  // on no control of the frame
+const std::string kCreateMediaList =
+    "create " + testing::rectText(rect("media-key", "drop list")) + " 4";
 
 TEST(SkinnedFrameHover, OkThenCancelSwapsTheirImages) {
   FrameRig rig;
   rig.frame.mouseMove(kInOk);
   EXPECT_EQ(rig.host.take(), std::vector<std::string>{"track"});
   rig.frame.mouseHover(kInOk);
-  EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-normal.png 270,253", "text Cancel 270,253,375,274 centre",
-                 "image /button-over.png 166,253", "text OK 166,253,271,274 centre", "present"}));
+  EXPECT_EQ(rig.canvas.take(), (Ops{imageOp("/button-normal.png", kFrameCancelRect),
+                                    textOp("Cancel", kFrameCancelRect, "centre"),
+                                    imageOp("/button-over.png", kFrameOkRect),
+                                    textOp("OK", kFrameOkRect, "centre"), "present"}));
   rig.frame.mouseHover(kInCancel);
-  EXPECT_EQ(
-      rig.canvas.take(),
-      (Ops{"image /button-normal.png 166,253", "text OK 166,253,271,274 centre",
-           "image /button-over.png 270,253", "text Cancel 270,253,375,274 centre", "present"}));
+  EXPECT_EQ(rig.canvas.take(),
+            (Ops{imageOp("/button-normal.png", kFrameOkRect), textOp("OK", kFrameOkRect, "centre"),
+                 imageOp("/button-over.png", kFrameCancelRect),
+                 textOp("Cancel", kFrameCancelRect, "centre"), "present"}));
   EXPECT_TRUE(rig.frame.isOver(Control::Cancel));
   EXPECT_FALSE(rig.frame.isOver(Control::Ok));
 }
@@ -226,8 +250,8 @@ TEST(SkinnedFrameHover, OkThenCloseKeepsBothUntilThePointerLeavesAllThree) {
   EXPECT_TRUE(rig.canvas.ops.empty());
   rig.frame.mouseMove(kElsewhere);
   EXPECT_EQ(rig.canvas.take(),
-            (Ops{"image /button-normal.png 166,253", "text OK 166,253,271,274 centre",
-                 "image /button-close-normal.png 352,6", "present"}));
+            (Ops{imageOp("/button-normal.png", kFrameOkRect), textOp("OK", kFrameOkRect, "centre"),
+                 imageOp("/button-close-normal.png", kFrameCloseRect), "present"}));
   rig.frame.mouseMove(kElsewhere);
   EXPECT_TRUE(rig.canvas.ops.empty());
 }
@@ -236,35 +260,36 @@ TEST(SkinnedFrameClicks, ButtonsEndTheDialog) {
   for (auto [p, want] : {std::pair{kInOk, "end ok"},
                          {kInCancel, "end cancel"},
                          {kInClose, "end cancel"},
-                         {Point{270, 253}, "end ok"}}) {
+                         // OK's last column is Cancel's first: OK is tested first.
+                         {Point{kFrameCancelRect.left, kFrameCancelRect.top}, "end ok"}}) {
     FrameRig rig;
     rig.frame.click(p);
     EXPECT_EQ(rig.host.take(), std::vector<std::string>{want});
   }
   FrameRig rig;
-  rig.frame.click({375, 260});
-  rig.frame.click({370, 10});
+  rig.frame.click({kFrameCancelRect.right, kInCancel.y});
+  rig.frame.click({kFrameCloseRect.right, kInClose.y});
   EXPECT_TRUE(rig.host.calls.empty()) << "right edges are outside";
 }
 
 TEST(SkinnedFrameClicks, DropDownTogglesClosesElsewhereAndChooses) {
   FrameRig rig;
   rig.frame.click(kInField);
-  EXPECT_EQ(rig.host.take(), std::vector<std::string>{"create 42,146,151,266 4"});
+  EXPECT_EQ(rig.host.take(), std::vector<std::string>{kCreateMediaList});
   EXPECT_TRUE(rig.frame.listOpen());
-  rig.frame.click({150, 143});
+  const Rect field = rect("media-key", "drop-down field");
+  rig.frame.click({field.right - 1, field.bottom - 1});
   EXPECT_EQ(rig.host.take(), std::vector<std::string>{"destroy"});
   EXPECT_FALSE(rig.frame.listOpen());
 
   rig.frame.click(kInField);
-  rig.frame.click({100, 200});  // inside the open list's rectangle: stays open
+  rig.frame.click(centre(rect("media-key", "drop list")));  // inside the open list: stays open
   rig.frame.click(kElsewhere);
-  EXPECT_EQ(rig.host.take(), (std::vector<std::string>{"create 42,146,151,266 4", "destroy"}));
+  EXPECT_EQ(rig.host.take(), (std::vector<std::string>{kCreateMediaList, "destroy"}));
 
   rig.frame.click(kInField);
   rig.frame.click(kInOk);  // the list goes before the dialog ends
-  EXPECT_EQ(rig.host.take(),
-            (std::vector<std::string>{"create 42,146,151,266 4", "destroy", "end ok"}));
+  EXPECT_EQ(rig.host.take(), (std::vector<std::string>{kCreateMediaList, "destroy", "end ok"}));
 
   rig.frame.click(kInField);
   rig.host.take();
@@ -297,13 +322,14 @@ TEST(SkinnedFrameClicks, WheelScrollsThreeLinesOnlyWhereTheDialogHasAWheel) {
 // closes must tell them, or the fields stay disabled.
 TEST(SkinnedFrameClicks, EveryWayTheListClosesIsReported) {
   FrameRig rig;
-  rig.frame.setDropGeometry({49, 69, 132, 85}, {49, 87, 132, 257});
-  rig.frame.click({60, 75});
-  EXPECT_EQ(rig.host.take(), std::vector<std::string>{"create 49,87,132,257 4"});
-  rig.frame.click({60, 75});  // its field again
-  rig.frame.click({60, 75});
+  const Rect field = rect("fire-key", "key field"), list = rect("fire-key", "key list");
+  rig.frame.setDropGeometry(field, list);
+  rig.frame.click(centre(field));
+  EXPECT_EQ(rig.host.take(), std::vector<std::string>{"create " + testing::rectText(list) + " 4"});
+  rig.frame.click(centre(field));  // its field again
+  rig.frame.click(centre(field));
   rig.frame.click({300, 100});  // elsewhere
-  rig.frame.click({60, 75});
+  rig.frame.click(centre(field));
   rig.frame.listChosen(1, L"Stop");
   rig.frame.click({300, 100});  // closed already: nothing more to report
   EXPECT_EQ(rig.host.shown, (std::vector<bool>{true, false, true, false, true, false}));
@@ -316,15 +342,15 @@ TEST(SkinnedFrameClicks, AnItemSourceIsReadOnEveryOpening) {
   RecordingCanvas canvas;
   FakeFrameHost host;
   SkinnedFrame frame{canvas, host};
-  frame.setDropDown({}, 286);
+  frame.setDropDown({}, layout::rect("macro-key", "drop list"));
   int reads = 0;
   frame.setItemSource(
       [&reads] { return std::vector<std::wstring>(static_cast<std::size_t>(reads++), L"m"); });
   frame.click(kInField);
   frame.click(kInField);
   frame.click(kInField);
-  EXPECT_EQ(host.take(), (std::vector<std::string>{"create 42,146,151,286 0", "destroy",
-                                                   "create 42,146,151,286 1"}));
+  const std::string create = "create " + testing::rectText(rect("macro-key", "drop list"));
+  EXPECT_EQ(host.take(), (std::vector<std::string>{create + " 0", "destroy", create + " 1"}));
 }
 
 TEST(SkinnedFrameClicks, ADialogWithoutItemsHasNoField) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fake_controls.h"
+#include "pages/layout_table.h"
 #include "pages/page_controller.h"
 #include "pages/pages.h"
 #include "platform/text.h"
@@ -16,6 +17,16 @@ inline std::string rectText(Rect r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
          "," + std::to_string(r.bottom);
 }
+
+// What RecordingCanvas writes for an image placed at a rectangle of the layout table, and for a
+// text written in one; and a point well inside a rectangle (shared edges go to the first control).
+inline std::string imageOp(std::string_view image, Rect r) {
+  return "image " + std::string(image) + " " + std::to_string(r.left) + "," + std::to_string(r.top);
+}
+inline std::string textOp(std::string_view text, Rect r, std::string_view align) {
+  return "text " + std::string(text) + " " + rectText(r) + " " + std::string(align);
+}
+constexpr Point centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 class RecordingCanvas : public Canvas {
  public:

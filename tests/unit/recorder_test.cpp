@@ -74,11 +74,17 @@ TEST_F(RecorderTest, TypingAThenBRecordsSevenLinesWithoutRepeats) {
   EXPECT_EQ(lists_.events.size(), 9u);
 }
 
-TEST_F(RecorderTest, AReleaseBeforeAnyPressIsNotRecorded) {
+TEST_F(RecorderTest, OnlyReleasesOfRecordedPressesAreRecorded) {
   recorder_.StartRecording(lists_);
   recorder_.onHookKey(L"Enter", kRelease);  // the key that closed the "Start Recording" box
   type(L"A");
-  EXPECT_EQ(lists_.events, (Lines{L"A   Dn", L"50 ms", L"A   Up"}));
+  // Shift went down before the recording; Enter ended a dialog the recorder did not see.
+  recorder_.onHookKey(L"Shift", kRelease);
+  recorder_.onHookKey(L"Enter", kRelease);
+  type(L"B");
+  recorder_.onHookKey(L"B", kRelease);  // a second release of the same press
+  EXPECT_EQ(lists_.events,
+            (Lines{L"A   Dn", L"50 ms", L"A   Up", L"50 ms", L"B   Dn", L"50 ms", L"B   Up"}));
 }
 
 TEST_F(RecorderTest, TheKeyThatClosesTheStopBoxIsNotRecorded) {

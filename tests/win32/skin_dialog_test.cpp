@@ -28,6 +28,7 @@ class DemoDialog : public SkinnedDialog {
 
   std::vector<std::wstring> messages;
   std::vector<std::wstring> items;
+  Colour valueColour{40, 40, 40};  // picked again and again, as a swatch's
 
   using SkinnedDialog::background;
   using SkinnedDialog::dropList;
@@ -52,15 +53,15 @@ class DemoDialog : public SkinnedDialog {
  protected:
   void initContent() override {
     for (int i = 0; i < 20; ++i) items.push_back(L"Item " + std::to_wstring(i));
-    frame().setDropDown(items, 266);
+    frame().setDropDown(items, layout::rect("media-key", "drop list"));
     frame().setValue(0, items[0]);
   }
-  std::optional<ColourRule> controlColour(ChildKind, int) override {
+  std::optional<ColourRule> controlColour(ChildKind, int id) override {
     ColourRule rule;
     rule.text = Colour{255, 255, 255};
     rule.transparent = true;
     rule.normalFont = true;
-    rule.brush = Colour{40, 40, 40};
+    rule.brush = id == kValueId ? valueColour : Colour{40, 40, 40};
     return rule;
   }
   void showMessage(const std::wstring& text, const std::wstring& caption) override {
@@ -80,7 +81,10 @@ class DemoDialog : public SkinnedDialog {
 };
 
 constexpr Rgb kBlue{0, 0, 200}, kRed{200, 0, 0}, kGreen{0, 200, 0}, kYellow{200, 200, 0};
-constexpr POINT kOk{200, 262}, kCancel{320, 262}, kClose{360, 15}, kField{100, 135};
+// Points inside the frame's buttons and field, left of their centred captions.
+constexpr POINT leftPart(Rect r) { return {r.left + 8, (r.top + r.bottom) / 2}; }
+constexpr POINT kOk = leftPart(kFrameOk), kCancel = leftPart(kFrameCancel),
+                kClose = leftPart(kFrameClose), kField = leftPart(kDropField);
 
 TEST(SkinnedDialog, HoverImagesFollowTheFrameRules) {
   if (!testing::canMakeWindows()) GTEST_SKIP() << "no display for windows";
@@ -177,17 +181,23 @@ TEST(SkinnedDialog, DropDownListOpensClosesScrollsAndChooses) {
     d.send(WM_LBUTTONDOWN, 300, 100);
     EXPECT_EQ(d.dropList(), nullptr) << "a click elsewhere closes the list";
 
-    // Colour messages reuse the dialog's one brush of that colour.
+    // Colour messages reuse the dialog's one brush of that colour; a new colour replaces it.
     HDC dc = GetDC(value);
-    const LRESULT first = SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(value));
-    for (int i = 0; i < 50; ++i)
-      EXPECT_EQ(SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(value)),
-                first);
-    ReleaseDC(value, dc);
+    const auto colourMessage = [&] {
+      return SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(value));
+    };
+    const LRESULT first = colourMessage();
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(colourMessage(), first);
     EXPECT_NE(first, 0);
     EXPECT_EQ(d.ownedBrushes(), 1u);
+    for (std::uint8_t c = 1; c <= 30; ++c) {
+      d.valueColour = Colour{c, c, c};
+      EXPECT_NE(colourMessage(), 0);
+    }
+    // The list may have painted in between with the first colour.
+    EXPECT_LE(d.ownedBrushes(), 2u) << "one brush per colour in use, not one per colour picked";
+    ReleaseDC(value, dc);
     d.send(WM_LBUTTONDOWN, kClose.x, kClose.y);
   });
   EXPECT_EQ(dialog.run(), IDCANCEL);

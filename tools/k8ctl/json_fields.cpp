@@ -48,7 +48,10 @@ bool boolean(const Json& value, const std::string& path) {
   return value.get<bool>();
 }
 
-std::string text(const Json& value, const std::string& path, std::size_t maxLength) {
+namespace {
+
+std::string checkedText(const Json& value, const std::string& path, std::size_t maxLength,
+                        bool (*refused)(wchar_t), const char* what) {
   if (!value.is_string()) badField(path, "must be a string");
   const auto& s = value.get_ref<const std::string&>();
   const std::wstring wide = k8::fromUtf8(s);
@@ -57,9 +60,23 @@ std::string text(const Json& value, const std::string& path, std::size_t maxLeng
     badField(path, "longer than " + std::to_string(maxLength) + " characters");
   }
   for (wchar_t c : wide) {
-    if (c < 0x20 || c == 0x7F) badField(path, "holds a control character");
+    if (refused(c)) badField(path, what);
   }
   return s;
+}
+
+}  // namespace
+
+std::string text(const Json& value, const std::string& path, std::size_t maxLength) {
+  return checkedText(
+      value, path, maxLength, [](wchar_t c) { return c < 0x20 || c == 0x7F; },
+      "holds a control character");
+}
+
+std::string recordText(const Json& value, const std::string& path, std::size_t maxLength) {
+  return checkedText(
+      value, path, maxLength, [](wchar_t c) { return c == L'\r' || c == L'\n'; },
+      "holds a line break");
 }
 
 const Json& arrayOf(const Json& value, const std::string& path, std::size_t count, bool exact) {

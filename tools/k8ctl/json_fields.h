@@ -38,6 +38,8 @@ long integerIn(const Json& value, const std::string& path, long low, long high);
 bool boolean(const Json& value, const std::string& path);
 // A string of at most maxLength characters (UTF-8 checked), returned as UTF-8.
 std::string text(const Json& value, const std::string& path, std::size_t maxLength);
+// A text record.ini holds on one line: any character but a line break.
+std::string recordText(const Json& value, const std::string& path, std::size_t maxLength);
 // An array of exactly `count` elements (or up to `count` when `exact` is false).
 const Json& arrayOf(const Json& value, const std::string& path, std::size_t count, bool exact);
 // "#RRGGBB".

@@ -1,5 +1,6 @@
 #include "profile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
@@ -8,6 +9,8 @@
 #include "macros/macro_file.h"
 #include "macros/macro_lines.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
+#include "platform/profile_text.h"
 #include "platform/system_profile.h"
 #include "platform/text.h"
 #include "record_json.h"
@@ -25,8 +28,6 @@ constexpr int kVersion = 1;
 // Captions are short labels; a limit keeps a hand-edited file from growing str.ini without end.
 constexpr std::size_t kCaptionLimit = 255;
 constexpr std::size_t kSkinNameLimit = 64;
-constexpr long kMinDelay = kMinDelayMs;
-constexpr long kMaxDelay = kMaxDelayMs;
 
 std::string u8(std::wstring_view text) { return toUtf8(text); }
 
@@ -39,43 +40,16 @@ Language languageAt(int index) { return static_cast<Language>(index); }
 
 // A value str.ini or record.ini keeps as it is: the profile functions trim blanks and strip
 // quotes around a whole value when reading, so such a value would not read back the same.
+bool isProfileBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
 void checkProfileValue(const std::wstring& value, const std::string& path) {
   if (value.empty()) return;
-  auto blank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
-  if (blank(value.front()) || blank(value.back())) {
+  if (isProfileBlank(value.front()) || isProfileBlank(value.back())) {
     badField(path, "must not begin or end with a blank");
   }
   if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
       value.back() == value.front()) {
     badField(path, "must not be wholly inside quotes");
-  }
-}
-
-void checkMacroLine(const std::wstring& line, const std::string& path) {
-  switch (lineKind(line)) {
-    case LineKind::Press:
-    case LineKind::Release: {
-      const std::wstring_view suffix =
-          lineKind(line) == LineKind::Press ? kPressSuffix : kReleaseSuffix;
-      const std::wstring name = eventKeyName(line);
-      if (line != name + std::wstring(suffix) || keyUsage(name) == 0) {
-        badField(path, "not a key event \"KEY   Dn\" or \"KEY   Up\" of a known key");
-      }
-      break;
-    }
-    case LineKind::Delay: {
-      const std::wstring digits = line.size() > kDelaySuffix.size()
-                                      ? line.substr(0, line.size() - kDelaySuffix.size())
-                                      : std::wstring();
-      const bool form = !digits.empty() && digits.size() <= 5 && line.ends_with(kDelaySuffix) &&
-                        digits.find_first_not_of(L"0123456789") == std::wstring::npos;
-      const long ms = form ? static_cast<long>(decimalNumber(digits, NumberForm::Digits)) : 0;
-      if (!form || ms < kMinDelay || ms > kMaxDelay) {
-        badField(path, "not a key event or a delay \"N ms\" of " + std::to_string(kMinDelay) + "-" +
-                           std::to_string(kMaxDelay) + " ms");
-      }
-      break;
-    }
   }
 }
 
@@ -87,10 +61,12 @@ std::vector<ProfileMacro> macrosFromJson(const Json& value, const std::string& p
     Fields f(list[k], path + "[" + std::to_string(k) + "]");
     ProfileMacro macro;
     const std::string np = f.pathOf("name");
-    macro.name = fromUtf8(text(f.take("name"), np, kMacroNameLimit));
+    // What the program lists as a macro: a section name (kept with any quotes) that fits the
+    // name list.
+    macro.name = fromUtf8(recordText(f.take("name"), np, kMacroNameListLimit - 1));
     if (macro.name.empty()) badField(np, "must not be empty");
-    checkProfileValue(macro.name, np);
-    if (macro.name.find_first_of(L"[]") != std::wstring::npos) badField(np, "must not hold [ or ]");
+    if (isProfileBlank(macro.name.front()) || isProfileBlank(macro.name.back()))
+      badField(np, "must not begin or end with a blank");
     for (const auto& other : macros) {
       if (sameProfileName(other.name, macro.name)) badField(np, "names a macro twice");
     }
@@ -102,20 +78,47 @@ std::vector<ProfileMacro> macrosFromJson(const Json& value, const std::string& p
         static_cast<std::uint16_t>(integerIn(f.take("loops"), f.pathOf("loops"), 0, 65535));
     const std::string lp = f.pathOf("lines");
     const Json& lines = arrayOf(f.take("lines"), lp, kMacroLineLimit, false);
+    // Any line the program loads and shows: it plays what it knows and cuts what does not fit.
     for (std::size_t n = 0; n < lines.size(); ++n) {
       const std::string p = lp + "[" + std::to_string(n) + "]";
-      macro.lines.push_back(fromUtf8(text(lines[n], p, 64)));
-      checkMacroLine(macro.lines.back(), p);
-    }
-    if (macroPairCount(macro.lines) > kMacroPairLimit) {
-      badField(lp, "needs " + std::to_string(macroPairCount(macro.lines)) +
-                       " event pairs, a macro holds " + std::to_string(kMacroPairLimit));
+      macro.lines.push_back(fromUtf8(recordText(lines[n], p, kProfileValueLimit - 1)));
     }
     if (macro.lines.empty() && macro.loops != 0) {
       badField(f.pathOf("loops"), "must be 0 for a macro without lines");
     }
     f.done();
     macros.push_back(std::move(macro));
+  }
+  return macros;
+}
+
+// Runs `parse`; false with `error` set when the text is not JSON or a field is bad.
+template <class Parse>
+bool parsing(Parse parse, std::string& error) {
+  try {
+    parse();
+  } catch (const Json::exception& e) {
+    // Malformed text, and also well-formed JSON the parser cannot hold (a number past the
+    // range of a double).
+    error = std::string("not JSON: ") + e.what();
+    return false;
+  } catch (const FieldError& e) {
+    error = e.what();
+    return false;
+  }
+  return true;
+}
+
+Json macrosJson(const std::vector<ProfileMacro>& list) {
+  Json macros = Json::array();
+  for (const auto& m : list) {
+    Json macro;
+    macro["name"] = u8(m.name);
+    macro["loops"] = m.loops;
+    Json lines = Json::array();
+    for (const auto& line : m.lines) lines.push_back(u8(line));
+    macro["lines"] = lines;
+    macros.push_back(macro);
   }
   return macros;
 }
@@ -151,18 +154,35 @@ bool readProfile(const fs::path& folder, Profile& profile, std::string& error) {
   for (int l = 0; l < kLanguageCount; ++l) {
     profile.captions[static_cast<std::size_t>(l)] = readCaptions(strIni, languageAt(l));
   }
+  profile.macros = readMacros(SystemProfile(paths.recordIni), profile.settings);
+  return true;
+}
+
+std::vector<ProfileMacro> readMacros(const ProfileFile& recordIni, MouseSettings& settings) {
   // The images as the program would encode them from record.ini at its next macro save, so that
   // a profile always describes what importing it gives.
-  const SystemProfile recordIni(paths.recordIni);
-  EncodeMacros(recordIni, profile.settings);
+  EncodeMacros(recordIni, settings);
   const auto names = listMacroNames(recordIni);
-  profile.macros.clear();
+  std::vector<ProfileMacro> macros;
   for (std::size_t k = 0; k < names.size() && k < static_cast<std::size_t>(kMacroLimit); ++k) {
-    ProfileMacro macro{names[k], repeatCount(profile.settings.macroImages[k]),
-                       loadMacroLines(recordIni, names[k])};
-    profile.macros.push_back(std::move(macro));
+    // Left out, as no profile function can write them again: a second section of the same name
+    // (letter case aside), which the program lists but never reaches, since every read and save
+    // finds the first; and a name with a blank at either end, which only a NUL in a section
+    // line makes and which every read and save trims.
+    const std::wstring& name = names[k];
+    const auto same = [&](const ProfileMacro& m) { return sameProfileName(m.name, name); };
+    if (isProfileBlank(name.front()) || isProfileBlank(name.back()) ||
+        std::any_of(macros.begin(), macros.end(), same))
+      continue;
+    macros.push_back({name, repeatCount(settings.macroImages[k]), loadMacroLines(recordIni, name)});
   }
-  return true;
+  return macros;
+}
+
+bool writeMacros(ProfileFile& recordIni, const std::vector<ProfileMacro>& macros) {
+  bool ok = true;
+  for (const auto& m : macros) ok = ok && writeMacroSection(recordIni, m.name, m.lines);
+  return ok;
 }
 
 std::string profileToJson(const Profile& p) {
@@ -187,76 +207,68 @@ std::string profileToJson(const Profile& p) {
     captions[languageCode(languageAt(l))] = modes;
   }
   j["captions"] = captions;
-  Json macros = Json::array();
-  for (const auto& m : p.macros) {
-    Json macro;
-    macro["name"] = u8(m.name);
-    macro["loops"] = m.loops;
-    Json lines = Json::array();
-    for (const auto& line : m.lines) lines.push_back(u8(line));
-    macro["lines"] = lines;
-    macros.push_back(macro);
-  }
-  j["macros"] = macros;
+  j["macros"] = macrosJson(p.macros);
   return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+std::string macrosToJson(const std::vector<ProfileMacro>& macros) {
+  return macrosJson(macros).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool parseMacros(std::string_view json, std::vector<ProfileMacro>& macros, std::string& error) {
+  return parsing([&] { macros = macrosFromJson(Json::parse(json), "macros"); }, error);
+}
+
 bool parseProfile(std::string_view json, Profile& p, std::string& error) {
-  try {
-    const Json j = Json::parse(json);
-    Fields f(j, "profile");
-    if (f.take("format") != kFormat) badField("format", std::string("must be \"") + kFormat + "\"");
-    integerIn(f.take("version"), "version", kVersion, kVersion);
-    p.settings = emptyRecord();
-    recordFromJson(f.take("settings"), "settings", p.settings);
+  return parsing(
+      [&] {
+        const Json j = Json::parse(json);
+        Fields f(j, "profile");
+        if (f.take("format") != kFormat)
+          badField("format", std::string("must be \"") + kFormat + "\"");
+        integerIn(f.take("version"), "version", kVersion, kVersion);
+        p.settings = emptyRecord();
+        recordFromJson(f.take("settings"), "settings", p.settings);
 
-    Fields skin(f.take("skin"), "skin");
-    const std::string code = text(skin.take("language"), "skin.language", 3);
-    int language = -1;
-    for (int l = 0; l < kLanguageCount; ++l) {
-      if (languageCode(languageAt(l)) == code) language = l;
-    }
-    if (language < 0) badField("skin.language", "must be EN, CHS, CHT or TUK");
-    p.language = languageAt(language);
-    p.skin.textColor = colour(skin.take("textColor"), "skin.textColor");
-    p.skin.skinName = fromUtf8(text(skin.take("name"), "skin.name", kSkinNameLimit));
-    checkProfileValue(p.skin.skinName, "skin.name");
-    if (p.skin.skinName.find_first_of(L"/\\:*?\"<>|") != std::wstring::npos ||
-        p.skin.skinName == L"." || p.skin.skinName == L"..") {
-      badField("skin.name", "must be a folder name under Skins");
-    }
-    skin.done();
-
-    Fields captions(f.take("captions"), "captions");
-    for (int l = 0; l < kLanguageCount; ++l) {
-      const std::string lp = captions.pathOf(languageCode(languageAt(l)));
-      Fields modes(captions.take(languageCode(languageAt(l))), lp);
-      for (int mode = 0; mode < 2; ++mode) {
-        const std::string mp = modes.pathOf(mode ? "B" : "A");
-        const Json& list = arrayOf(modes.take(mode ? "B" : "A"), mp, kButtonSlots, true);
-        for (std::size_t b = 0; b < kButtonSlots; ++b) {
-          const std::string bp = mp + "[" + std::to_string(b) + "]";
-          std::wstring caption = fromUtf8(text(list[b], bp, kCaptionLimit));
-          checkProfileValue(caption, bp);
-          p.captions[static_cast<std::size_t>(l)].mode(mode)[b] = std::move(caption);
+        Fields skin(f.take("skin"), "skin");
+        const std::string code = text(skin.take("language"), "skin.language", 3);
+        int language = -1;
+        for (int l = 0; l < kLanguageCount; ++l) {
+          if (languageCode(languageAt(l)) == code) language = l;
         }
-      }
-      modes.done();
-    }
-    captions.done();
+        if (language < 0) badField("skin.language", "must be EN, CHS, CHT or TUK");
+        p.language = languageAt(language);
+        p.skin.textColor = colour(skin.take("textColor"), "skin.textColor");
+        p.skin.skinName = fromUtf8(text(skin.take("name"), "skin.name", kSkinNameLimit));
+        checkProfileValue(p.skin.skinName, "skin.name");
+        if (p.skin.skinName.find_first_of(L"/\\:*?\"<>|") != std::wstring::npos ||
+            p.skin.skinName == L"." || p.skin.skinName == L"..") {
+          badField("skin.name", "must be a folder name under Skins");
+        }
+        skin.done();
 
-    p.macros = macrosFromJson(f.take("macros"), "macros");
-    f.done();
-  } catch (const Json::exception& e) {
-    // Malformed text, and also well-formed JSON the parser cannot hold (a number past the
-    // range of a double).
-    error = std::string("not JSON: ") + e.what();
-    return false;
-  } catch (const FieldError& e) {
-    error = e.what();
-    return false;
-  }
-  return true;
+        Fields captions(f.take("captions"), "captions");
+        for (int l = 0; l < kLanguageCount; ++l) {
+          const std::string lp = captions.pathOf(languageCode(languageAt(l)));
+          Fields modes(captions.take(languageCode(languageAt(l))), lp);
+          for (int mode = 0; mode < 2; ++mode) {
+            const std::string mp = modes.pathOf(mode ? "B" : "A");
+            const Json& list = arrayOf(modes.take(mode ? "B" : "A"), mp, kButtonSlots, true);
+            for (std::size_t b = 0; b < kButtonSlots; ++b) {
+              const std::string bp = mp + "[" + std::to_string(b) + "]";
+              std::wstring caption = fromUtf8(text(list[b], bp, kCaptionLimit));
+              checkProfileValue(caption, bp);
+              p.captions[static_cast<std::size_t>(l)].mode(mode)[b] = std::move(caption);
+            }
+          }
+          modes.done();
+        }
+        captions.done();
+
+        p.macros = macrosFromJson(f.take("macros"), "macros");
+        f.done();
+      },
+      error);
 }
 
 bool writeProfile(const fs::path& folder, const Profile& p, std::string& error) {
@@ -283,13 +295,15 @@ bool writeProfile(const fs::path& folder, const Profile& p, std::string& error) 
   SystemProfile strIni(strTemp);
   ok = ok && writeStrIni(strIni, p);
 
-  // record.ini: new, UTF-16LE with its byte-order mark like the program's, one section a macro.
+  // record.ini: new, UTF-16LE with its byte-order mark like the program's, one section a macro;
+  // made in memory and written once, however many lines the macros have.
+  MemoryProfile recordIni;
   if (ok) {
+    writeMacros(recordIni, p.macros);
+    const std::string bytes = recordIni.text().serialize();
     std::ofstream out(recordTemp, std::ios::binary | std::ios::trunc);
-    ok = out && out.write("\xFF\xFE", 2) && out.flush();
+    ok = out && out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && out.flush();
   }
-  SystemProfile recordIni(recordTemp);
-  for (const auto& m : p.macros) ok = ok && writeMacroSection(recordIni, m.name, m.lines);
 
   MouseSettings settings = p.settings;
   if (ok) {

@@ -1,4 +1,4 @@
-#include "skin/skins_dialog_win32.h"
+#include "dialogs/skins_dialog_win32.h"
 
 #include "dialogs/dialog_rules.h"
 #include "i18n/dialog_texts.h"
@@ -9,8 +9,9 @@ namespace k8 {
 namespace {
 
 constexpr int kSwatchId = 561;
-constexpr Rect kSwatch{42, 94, 151, 110};
-constexpr Rect kColourPrompt{12, 64, 181, 94};
+constexpr Rect kSwatch = layout::rect("skins", "colour swatch");
+constexpr Rect kColourPrompt = layout::rect("skins", "prompt");
+constexpr Rect kList = layout::rect("skins", "drop list");
 
 }  // namespace
 
@@ -18,7 +19,7 @@ CSkinsDialog::CSkinsDialog(SkinSettings skin, std::filesystem::path skinsRoot,
                            std::wstring skinName)
     : SkinnedDialog(std::move(skin),
                     {img::kSkinsDialog, L"Skins Dialog Load background image failed!!!", 560, 562,
-                     266, true}),
+                     kList.bottom, true}),
       root_(std::move(skinsRoot)),
       name_(std::move(skinName)),
       path_(this->skin().skinFolder),
@@ -27,7 +28,7 @@ CSkinsDialog::CSkinsDialog(SkinSettings skin, std::filesystem::path skinsRoot,
 void CSkinsDialog::initContent() {
   const OkCancelTexts t = okCancelTexts(languageFromCode(skin().language));
   frame().setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
-  frame().setDropDown({}, 266);
+  frame().setDropDown({}, kList);
   frame().setItemSource([root = root_] { return listSkinFolders(root); });
   frame().setValue(0, name_);
   swatch_ = createControl(L"STATIC", kSwatchId, kSwatch, WS_CHILD | WS_VISIBLE | SS_CENTER);

@@ -1,4 +1,4 @@
-#include "dialogs/key_chooser.h"
+#include "pages/key_chooser.h"
 
 #include <array>
 #include <vector>
