@@ -49,9 +49,10 @@ class HidDevice {
   virtual bool getFeature(std::uint8_t* report, std::size_t length) = 0;
   virtual bool writeReport(const std::uint8_t* report, std::size_t length) = 0;
   virtual bool readReport(std::uint8_t* report, std::size_t length) = 0;
-  // Drops input reports the system has queued and nobody read: the data reports of a block
-  // read whose reply was lost would otherwise be taken for the next block read's.
-  virtual void discardQueuedInput() {}
+  // Drops input reports (of `reportLength` bytes) the system has queued and nobody read: the
+  // data reports of a block read whose reply was lost would otherwise be taken for the next
+  // block read's. With `late`, also those still on their way from the device.
+  virtual void discardQueuedInput(std::size_t /*reportLength*/, bool /*late*/) {}
   // Blocks (without polling) until an input report arrives, the read fails or cancelInput()
   // is called from another thread. Used only by the reader thread.
   virtual InputReadResult readInput(std::uint8_t* report, std::size_t length,

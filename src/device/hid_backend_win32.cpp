@@ -29,8 +29,38 @@ bool getFeatureOn(HANDLE file, HANDLE, std::uint8_t* data, std::size_t length) {
   return HidD_GetFeature(file, data, static_cast<ULONG>(length)) != FALSE;
 }
 
-bool flushQueueOn(HANDLE file, HANDLE, std::uint8_t*, std::size_t) {
-  return HidD_FlushQueue(file) != FALSE;
+// Reads and drops input reports until a read has waited `waitMs` for one, then takes that read
+// back (a pending read can be cancelled).
+bool dropInputReports(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length,
+                      DWORD waitMs) {
+  constexpr int kMostQueued = 64;  // more than the system queues for a collection by default
+  for (int i = 0; i < kMostQueued; ++i) {
+    OVERLAPPED o{};
+    o.hEvent = event;
+    ResetEvent(event);
+    DWORD done = 0;
+    if (ReadFile(file, data, static_cast<DWORD>(length), nullptr, &o)) continue;
+    if (GetLastError() != ERROR_IO_PENDING) return false;
+    if (WaitForSingleObject(event, waitMs) != WAIT_OBJECT_0) {
+      CancelIoEx(file, &o);
+      GetOverlappedResult(file, &o, &done, TRUE);
+      return true;
+    }
+    if (!GetOverlappedResult(file, &o, &done, FALSE)) return false;
+  }
+  return false;
+}
+
+// What the system has queued. The HID class's own flush is tried first; Wine 8 does not have it.
+bool flushQueueOn(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length) {
+  return HidD_FlushQueue(file) || dropInputReports(file, event, data, length, 0);
+}
+
+// Also the reports still on their way: a device sends its data reports within a few 1 ms USB
+// frames of its reply.
+bool flushLateReportsOn(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length) {
+  constexpr DWORD kLateReportMs = 20;
+  return dropInputReports(file, event, data, length, kLateReportMs);
 }
 
 bool overlappedTransfer(bool write, HANDLE file, HANDLE event, std::uint8_t* data,
@@ -115,9 +145,10 @@ class Win32HidDevice : public HidDevice {
     return zeroedUnlessRun(readOn, report, length, false);
   }
 
-  void discardQueuedInput() override {
-    std::uint8_t none = 0;
-    transfers_.run(flushQueueOn, &none, 0);
+  void discardQueuedInput(std::size_t reportLength, bool late) override {
+    std::uint8_t scratch[TransferThread::kMaxLength] = {};
+    transfers_.run(late ? flushLateReportsOn : flushQueueOn, scratch,
+                   std::min(reportLength, sizeof scratch));
   }
 
   // The reader's overlapped read: it sleeps on the read's event and the cancel event together.

@@ -36,7 +36,8 @@ bool Transport::exchange(CommandBlock& block) {
 
 bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload) {
   std::uint8_t buffer[kDataBufferSize];
-  if ((block[0] & 0x80) && feature_) feature_->discardQueuedInput();
+  const std::size_t inputLength = std::min(lengths_.input, sizeof buffer);
+  if ((block[0] & 0x80) && feature_) feature_->discardQueuedInput(inputLength, false);
   bool ok = sendCommand(block, buffer, sizeof buffer);
   const std::size_t piecesInPayload = payload.size() / kDataPieceSize;
 
@@ -54,7 +55,12 @@ bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> paylo
     return ok;
   }
 
-  ok = readReply(block, buffer, sizeof buffer) && ok;
+  if (!readReply(block, buffer, sizeof buffer)) {
+    // The mouse sends the data reports right behind its reply, whether or not the reply got
+    // through: they must not be left for the next block read.
+    if (feature_) feature_->discardQueuedInput(inputLength, true);
+    ok = false;
+  }
   const std::size_t pieces =
       std::min<std::size_t>((block[2] + kDataPieceSize - 1) / kDataPieceSize, piecesInPayload);
   for (std::size_t k = 0; k < pieces; ++k) {

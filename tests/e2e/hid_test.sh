@@ -159,10 +159,11 @@ vmouse fail-after 30
 k8ctl_apply
 check "k8ctl apply with a failed transfer exits 4" test $? -eq 4
 
-# -- a reply lost at a block read: its data report must not answer the next read ---------------
+# -- a reply lost at a block read: its data report must not answer a later read ---------------
 # Apply's 9th transfer is the reply to the block read of colour block 0. It fails, but the mouse
-# sends the block's data report all the same. The next block read (colour block 1, all zeros)
-# must take its own report, which Apply then writes back.
+# sends the block's data report all the same. Left queued, it would answer the next block read,
+# and every block read after it would take its predecessor's report: the next Apply would then
+# write colour block 0 back with another block's bytes.
 vmouse reset
 launch
 wait_for "tray icon" tray_icon_drawn
@@ -171,10 +172,8 @@ vmouse fail-after 8
 before=$(wire_lines)
 click_on "$win" pages Apply
 wait_for "end of Apply" apply_ended "$before"
-check "an Apply that did not all reach the mouse saves config.bin all the same" config_saved
-zeros=$(printf ' 00%.0s' $(seq 32))
-check "a lost reply: the next block read takes its own data report" \
-  test "$(wire_since "$before" | grep -A1 '^set_feature 00 10 01 ' | tail -n 1)" == "write 00$zeros"
+check "an Apply that did not all reach the mouse saves config.bin all the same" \
+  wait_for "config.bin" config_saved
 vmouse reset
 before=$(wire_lines)
 click_on "$win" pages Apply

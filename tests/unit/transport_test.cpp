@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 using namespace k8;
@@ -18,7 +19,8 @@ class FakeDevice : public HidDevice {
   std::vector<std::uint8_t> reply;  // bytes of the next get-feature, report id first
   std::uint8_t readFill = 0xAB;
   bool fail = false;
-  std::vector<std::size_t> discardsAt;  // how many command blocks had been sent at each discard
+  // How many command blocks had been sent at each discard, and whether it waited for late ones.
+  std::vector<std::pair<std::size_t, bool>> discards;
 
   HidAttributes attributes() override { return {}; }
   HidCaps caps() override { return {}; }
@@ -49,7 +51,9 @@ class FakeDevice : public HidDevice {
     return InputReadResult::Failed;
   }
   void cancelInput() override {}
-  void discardQueuedInput() override { discardsAt.push_back(sets.size()); }
+  void discardQueuedInput(std::size_t, bool late) override {
+    discards.emplace_back(sets.size(), late);
+  }
 };
 
 struct TransportTest : ::testing::Test {
@@ -169,9 +173,14 @@ TEST_F(TransportTest, OnlyABlockReadDropsQueuedReportsAndBeforeItsCommand) {
   t.blockTransfer(write, payload);
   CommandBlock read{0x83};
   t.exchange(read);
-  EXPECT_TRUE(dev.discardsAt.empty());
+  EXPECT_TRUE(dev.discards.empty());
   dev.reply = {0, 0x90, 0, 24};
   CommandBlock blockRead{0x90, 0};
   t.blockTransfer(blockRead, payload);
-  EXPECT_EQ(dev.discardsAt, (std::vector<std::size_t>{2}));
+  using Discards = std::vector<std::pair<std::size_t, bool>>;
+  EXPECT_EQ(dev.discards, (Discards{{2, false}}));
+  // A lost reply: what the mouse sends behind it is dropped too, on its way or not.
+  dev.fail = true;
+  t.blockTransfer(blockRead, payload);
+  EXPECT_EQ(dev.discards, (Discards{{2, false}, {3, false}, {3, true}}));
 }
