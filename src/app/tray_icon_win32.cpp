@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/handles_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -17,6 +18,12 @@ void copyText(wchar_t (&target)[N], const std::wstring& text) {
   target[n] = L'\0';
 }
 
+// The shell is loaded, not imported: under Wine, which has no list of libraries it always maps from
+// the system folder, an import drags the shell's own imports in from beside the program.
+BOOL notifyIcon(DWORD message, NOTIFYICONDATAW* data) {
+  return K8_SYSTEM_CALL(L"shell32.dll", Shell_NotifyIconW, FALSE, message, data);
+}
+
 }  // namespace
 
 void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wstring& tooltip) {
@@ -28,14 +35,14 @@ void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wst
   data_.uCallbackMessage = callbackMessage;
   data_.hIcon = icon;
   copyText(data_.szTip, tooltip);
-  added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  added_ = notifyIcon(NIM_ADD, &data_) != FALSE;
 }
 
 void TrayIcon::readd() {
   if (data_.hWnd == nullptr) return;
   NOTIFYICONDATAW again = data_;
   again.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  added_ = Shell_NotifyIconW(NIM_ADD, &again) != FALSE;
+  added_ = notifyIcon(NIM_ADD, &again) != FALSE;
 }
 
 void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs) {
@@ -45,12 +52,12 @@ void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsi
   copyText(data_.szInfoTitle, title);
   data_.uTimeout = timeoutMs;
   data_.dwInfoFlags = NIIF_INFO;
-  Shell_NotifyIconW(NIM_MODIFY, &data_);
+  notifyIcon(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::remove() {
   if (data_.hWnd == nullptr) return;
-  Shell_NotifyIconW(NIM_DELETE, &data_);
+  notifyIcon(NIM_DELETE, &data_);
   data_.hWnd = nullptr;
   added_ = false;
 }

@@ -12,6 +12,7 @@ extern "C" {  // these two headers carry no C++ linkage guards
 #include <vector>
 
 #include "platform/handles_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -33,19 +34,20 @@ class Win32HidDevice : public HidDevice {
   HidAttributes attributes() override {
     HIDD_ATTRIBUTES a{};
     a.Size = sizeof a;
-    if (!HidD_GetAttributes(file_.get(), &a)) return {};
+    if (!K8_SYSTEM_CALL(L"hid.dll", HidD_GetAttributes, FALSE, file_.get(), &a)) return {};
     return {a.VendorID, a.ProductID};
   }
 
   HidCaps caps() override {
     PHIDP_PREPARSED_DATA data = nullptr;
-    if (!HidD_GetPreparsedData(file_.get(), &data)) {
+    if (!K8_SYSTEM_CALL(L"hid.dll", HidD_GetPreparsedData, FALSE, file_.get(), &data)) {
       backend_.reportProblem(L"HidD_GetPreparsedData failed.\n");
       return {};
     }
     HIDP_CAPS c{};
-    const NTSTATUS status = HidP_GetCaps(data, &c);
-    HidD_FreePreparsedData(data);
+    const NTSTATUS status =
+        K8_SYSTEM_CALL(L"hid.dll", HidP_GetCaps, HIDP_STATUS_INVALID_PREPARSED_DATA, data, &c);
+    K8_SYSTEM_CALL(L"hid.dll", HidD_FreePreparsedData, FALSE, data);
     if (status == HIDP_STATUS_INVALID_PREPARSED_DATA) {
       backend_.reportProblem(L"HidP_GetCaps failed.");
       return {};
@@ -56,14 +58,17 @@ class Win32HidDevice : public HidDevice {
 
   bool setFeature(const std::uint8_t* report, std::size_t length) override {
     std::vector<std::uint8_t> copy(report, report + length);
-    return HidD_SetFeature(file_.get(), copy.data(), static_cast<ULONG>(length)) != FALSE;
+    return K8_SYSTEM_CALL(L"hid.dll", HidD_SetFeature, FALSE, file_.get(), copy.data(),
+                          static_cast<ULONG>(length)) != FALSE;
   }
 
   bool getFeature(std::uint8_t* report, std::size_t length) override {
     const std::uint8_t id = length ? report[0] : 0;
     std::fill(report, report + length, std::uint8_t{0});
     if (length) report[0] = id;
-    if (HidD_GetFeature(file_.get(), report, static_cast<ULONG>(length))) return true;
+    if (K8_SYSTEM_CALL(L"hid.dll", HidD_GetFeature, FALSE, file_.get(), report,
+                       static_cast<ULONG>(length)))
+      return true;
     std::fill(report, report + length, std::uint8_t{0});
     return false;
   }
@@ -145,7 +150,8 @@ class Win32HidDevice : public HidDevice {
 struct DeviceList {
   HDEVINFO info;
   ~DeviceList() {
-    if (info != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(info);
+    if (info != INVALID_HANDLE_VALUE)
+      K8_SYSTEM_CALL(L"setupapi.dll", SetupDiDestroyDeviceInfoList, FALSE, info);
   }
 };
 
@@ -153,23 +159,27 @@ struct DeviceList {
 
 std::vector<std::wstring> Win32HidBackend::listInterfaces() {
   GUID hidClass;
-  HidD_GetHidGuid(&hidClass);
+  K8_SYSTEM_CALL(L"hid.dll", HidD_GetHidGuid, 0, &hidClass);
   std::vector<std::wstring> paths;
-  DeviceList list{
-      SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
+  DeviceList list{K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetClassDevsW, INVALID_HANDLE_VALUE,
+                                 &hidClass, nullptr, nullptr,
+                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
   if (list.info == INVALID_HANDLE_VALUE) return paths;
   for (DWORD index = 0;; ++index) {
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
-    if (!SetupDiEnumDeviceInterfaces(list.info, nullptr, &hidClass, index, &data)) break;
+    if (!K8_SYSTEM_CALL(L"setupapi.dll", SetupDiEnumDeviceInterfaces, FALSE, list.info, nullptr,
+                        &hidClass, index, &data))
+      break;
     DWORD required = 0;
-    SetupDiGetDeviceInterfaceDetailW(list.info, &data, nullptr, 0, &required, nullptr);
+    K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetDeviceInterfaceDetailW, FALSE, list.info, &data,
+                   nullptr, 0, &required, nullptr);
     std::vector<std::uint8_t> buffer(
         std::max<DWORD>(required, sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)));
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-    if (!SetupDiGetDeviceInterfaceDetailW(list.info, &data, detail,
-                                          static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
+    if (!K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetDeviceInterfaceDetailW, FALSE, list.info, &data,
+                        detail, static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
       reportProblem(L"SetupDiGetDeviceInterfaceDetail failed.\n");
       break;
     }
