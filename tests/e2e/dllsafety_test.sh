@@ -4,7 +4,7 @@
 # process loads it. The program starts, shows its icon, warns of the missing mouse on a click and
 # exits from its menu; the simulated build opens its window (skin images decoded); k8ctl apply
 # finds no mouse. No marker may appear, with Wine's default load order and with the planted
-# copies preferred to the system's own.
+# copies preferred to the system's own. Last, GDI+ and HID are taken away altogether.
 #   tests/e2e/dllsafety_test.sh RELEASE_FOLDER SIM_FOLDER WORK_FOLDER PLANTED_DLL
 source "$(dirname "$0")/harness.sh"
 release=$(cd "$1" && pwd) || exit 1
@@ -83,6 +83,23 @@ run_programs default
 native_first=''
 for name in "${libraries[@]}"; do [[ $always == *" $name "* ]] || native_first+=$name,; done
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;${native_first%,}=n,b" run_programs native
+
+# A system library that cannot be loaded is a failure the program reports, not a crash: without
+# GDI+ no skin image decodes, so a click on the icon says so instead of opening an empty window;
+# without HID the program and k8ctl find no mouse.
+no_images=$'messagebox\tQTV-K8GamingMouse-sim\tLoadPng---Load image failed.'
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;gdiplus,hid,setupapi=d"
+e2e_prepare "$sim"
+e2e_launch
+check "without GDI+: the icon is shown" wait_for "tray icon" tray_icon_drawn
+tray_click left
+check "without GDI+: a click says the images cannot be loaded" \
+  wait_for "message box" journal_has "$no_images"
+check "without GDI+: no window opens" no_main_window
+if box=$(popup_window); then send_keys "$box" Return; fi
+check "without GDI+: the program runs on" running
+(cd "$app" && wine k8ctl.exe apply config.bin </dev/null >/dev/null 2>"$work/apply.err")
+check "without HID: k8ctl apply finds no mouse (3)" test $? -eq 3
 
 echo "$((SECONDS - started)) s"
 exit "$E2E_FAILED"
