@@ -11,7 +11,7 @@
 namespace k8 {
 
 // From now on, libraries that system libraries load by name come from the system folder too.
-// Called first thing by each program; the program's own loads do not depend on it.
+// Each program calls it before it first needs a system library; its own loads do not depend on it.
 inline void restrictLibrarySearch() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
 
 // The library from the system folder, kept for the life of the process; null when it is missing.
