@@ -2,8 +2,8 @@
 # A copy of a small library, named after every library the programs load, planted beside the
 # shipped program, beside k8ctl and beside the simulated build: each copy leaves a marker when a
 # process loads it. The program starts, shows its icon, warns of the missing mouse on a click and
-# exits from its menu; the simulated build opens its window (skin images decoded); k8ctl apply
-# finds no mouse. No marker may appear, with Wine's default load order and with the planted
+# exits from its menu; the simulated build opens its window (skin images decoded) and the system
+# colour dialog; k8ctl apply finds no mouse. No marker may appear, with Wine's default load order and with the planted
 # copies preferred to the system's own. Last, GDI+ and HID are taken away altogether.
 #   tests/e2e/dllsafety_test.sh RELEASE_FOLDER SIM_FOLDER WORK_FOLDER PLANTED_DLL
 source "$(dirname "$0")/harness.sh"
@@ -39,6 +39,7 @@ no_markers() { [[ -z $(markers) ]]; }
 real_windows() { xdotool search --onlyvisible --classname 'qtv-k8gamingmouse.exe' 2>/dev/null; }
 
 window_opens() { open_window >/dev/null; }
+colour_dialog() { xdotool search --onlyvisible --name '^Colou?r$' 2>/dev/null | grep -q .; }
 
 run_programs() {  # run_programs LABEL
   local label=$1 menu='' code=124 try
@@ -70,7 +71,20 @@ run_programs() {  # run_programs LABEL
   e2e_launch
   check "$label: the simulated build shows its icon" wait_for "tray icon" tray_icon_drawn
   check "$label: its window opens, skinned" window_opens
-  if has_main_window; then shot "$(main_window)" "$shots/$label-window.png"; fi
+  if has_main_window; then
+    win=$(main_window)
+    shot "$win" "$shots/$label-window.png"
+    # The skins dialog and, from its swatch, the system colour dialog (loaded on first use).
+    click_at "$win" 710 14
+    if wait_for "skins dialog" dialog_window; then
+      click_at "$win" 96 102
+      check "$label: the colour dialog opens" wait_for "colour dialog" colour_dialog
+      shot root "$shots/$label-colour.png"
+      xdotool key Return
+    else
+      e2e_fail "$label: the skins dialog did not open"
+    fi
+  fi
   kill "$E2E_PROGRAM" 2>/dev/null
   wait "$E2E_PROGRAM" 2>/dev/null
   E2E_PROGRAM=
