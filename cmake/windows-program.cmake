@@ -107,3 +107,23 @@ add_test(NAME e2e_dialogs
 set_tests_properties(e2e_dialogs PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
 include(${CMAKE_SOURCE_DIR}/cmake/vmouse.cmake)
+
+# Only libraries that Windows always maps from its own folder may be imported by a shipped program.
+add_test(NAME static_imports
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/imports_test.sh ${CMAKE_OBJDUMP}
+          $<TARGET_FILE:QTV-K8GamingMouse> $<TARGET_FILE:QTV-K8GamingMouse-sim> $<TARGET_FILE:k8ctl>)
+
+# planted: a library that marks its loading, planted beside the programs under system names.
+add_library(planted MODULE ${CMAKE_SOURCE_DIR}/tests/e2e/planted_dll_win32.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+# Nothing but kernel32: an import of the runtime would be resolved to the planted copy beside it.
+target_link_options(planted PRIVATE -nostdlib -Wl,--entry,DllMain)
+target_link_libraries(planted PRIVATE kernel32)
+target_compile_options(planted PRIVATE ${K8_WARNINGS})
+
+# The shipped programs load no library planted beside them, with Wine's default load order and
+# with native libraries preferred.
+add_test(NAME e2e_dllsafety
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dllsafety_test.sh ${K8_RELEASE} ${K8_SIM_DIR}
+          ${CMAKE_BINARY_DIR}/e2e-dllsafety $<TARGET_FILE:planted>)
+set_tests_properties(e2e_dllsafety PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

@@ -4,6 +4,7 @@
 
 #include "app/main_dialog_win32.h"
 #include "platform/pause_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -44,7 +45,8 @@ class CPexonApp {
 }  // namespace
 
 int runProgram(HINSTANCE instance, const ProgramOptions& options) {
-  installFineTimer();  // every path that sends to the mouse asks for it while it runs
+  restrictLibrarySearch();  // before anything can ask the system for a library by name
+  installFineTimer();       // every path that sends to the mouse asks for it while it runs
   CPexonApp app(instance);
   if (!app.initInstance()) return 0;
   const int code = app.run(options);

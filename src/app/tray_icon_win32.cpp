@@ -19,6 +19,12 @@ void copyText(wchar_t (&target)[N], const std::wstring& text) {
   target[n] = L'\0';
 }
 
+// The shell is loaded, not imported: under Wine, which has no list of libraries it always maps from
+// the system folder, an import drags the shell's own imports in from beside the program.
+BOOL notifyIcon(DWORD message, NOTIFYICONDATAW* data) {
+  return K8_SYSTEM_CALL(L"shell32.dll", Shell_NotifyIconW, FALSE, message, data);
+}
+
 }  // namespace
 
 int systemIconSize(HWND window, bool small) {
@@ -42,14 +48,14 @@ void TrayIcon::add(HWND window, HICON icon, UINT callbackMessage, const std::wst
   data_.uCallbackMessage = callbackMessage;
   data_.hIcon = icon;
   copyText(data_.szTip, tooltip);
-  Shell_NotifyIconW(NIM_ADD, &data_);
+  notifyIcon(NIM_ADD, &data_);
 }
 
 void TrayIcon::readd() {
   if (data_.hWnd == nullptr) return;
   NOTIFYICONDATAW again = data_;
   again.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  Shell_NotifyIconW(NIM_ADD, &again);
+  notifyIcon(NIM_ADD, &again);
 }
 
 void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs) {
@@ -59,12 +65,12 @@ void TrayIcon::balloon(const std::wstring& title, const std::wstring& text, unsi
   copyText(data_.szInfoTitle, title);
   data_.uTimeout = timeoutMs;
   data_.dwInfoFlags = NIIF_INFO;
-  Shell_NotifyIconW(NIM_MODIFY, &data_);
+  notifyIcon(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::remove() {
   if (data_.hWnd == nullptr) return;
-  Shell_NotifyIconW(NIM_DELETE, &data_);
+  notifyIcon(NIM_DELETE, &data_);
   data_.hWnd = nullptr;
 }
 

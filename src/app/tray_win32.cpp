@@ -2,6 +2,7 @@
 #include "app/main_dialog_win32.h"
 #include "app/resource_ids.h"
 #include "i18n/notice.h"
+#include "skin/skin_image_win32.h"
 
 namespace k8 {
 
@@ -13,6 +14,13 @@ INT_PTR CPexonDlg::onTrayCallback(WPARAM, LPARAM lParam) {
       break;
     case TrayAction::OpenWindow:
       if (pages_) pages_->beforeShow();
+      // Without its background image (the skin's main.png undecodable, or the system's image
+      // library missing) the window would have no size: it says so as a sub-dialog does, and the
+      // program stays in the notification area.
+      if (!backBuffer_) {
+        messageBox(kLoadImageFailedText);
+        break;
+      }
       showWindow();
       break;
     case TrayAction::ShowMenu: TrayIcon::showMenu(hwnd_, ID_TRAY_EXIT, strings_.exit); break;

@@ -15,6 +15,7 @@ extern "C" {  // these two headers carry no C++ linkage guards
 #include "device/transfer_thread_win32.h"
 #include "device/transport.h"
 #include "platform/handles_win32.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -22,11 +23,13 @@ namespace {
 
 // Transfers on the feature collection, each run on the device's transfer thread.
 bool setFeatureOn(HANDLE file, HANDLE, std::uint8_t* data, std::size_t length) {
-  return HidD_SetFeature(file, data, static_cast<ULONG>(length)) != FALSE;
+  return K8_SYSTEM_CALL(L"hid.dll", HidD_SetFeature, FALSE, file, data,
+                        static_cast<ULONG>(length)) != FALSE;
 }
 
 bool getFeatureOn(HANDLE file, HANDLE, std::uint8_t* data, std::size_t length) {
-  return HidD_GetFeature(file, data, static_cast<ULONG>(length)) != FALSE;
+  return K8_SYSTEM_CALL(L"hid.dll", HidD_GetFeature, FALSE, file, data,
+                        static_cast<ULONG>(length)) != FALSE;
 }
 
 // Reads and drops input reports until a read has waited `waitMs` for one, then takes that read
@@ -53,7 +56,8 @@ bool dropInputReports(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t
 
 // What the system has queued. The HID class's own flush is tried first; Wine 8 does not have it.
 bool flushQueueOn(HANDLE file, HANDLE event, std::uint8_t* data, std::size_t length) {
-  return HidD_FlushQueue(file) || dropInputReports(file, event, data, length, 0);
+  return K8_SYSTEM_CALL(L"hid.dll", HidD_FlushQueue, FALSE, file) ||
+         dropInputReports(file, event, data, length, 0);
 }
 
 // Also the reports still on their way: a device sends its data reports within a few 1 ms USB
@@ -102,19 +106,20 @@ class Win32HidDevice : public HidDevice {
   HidAttributes attributes() override {
     HIDD_ATTRIBUTES a{};
     a.Size = sizeof a;
-    if (!HidD_GetAttributes(file(), &a)) return {};
+    if (!K8_SYSTEM_CALL(L"hid.dll", HidD_GetAttributes, FALSE, file(), &a)) return {};
     return {a.VendorID, a.ProductID};
   }
 
   HidCaps caps() override {
     PHIDP_PREPARSED_DATA data = nullptr;
-    if (!HidD_GetPreparsedData(file(), &data)) {
+    if (!K8_SYSTEM_CALL(L"hid.dll", HidD_GetPreparsedData, FALSE, file(), &data)) {
       backend_.reportProblem(L"HidD_GetPreparsedData failed.\n");
       return {};
     }
     HIDP_CAPS c{};
-    const NTSTATUS status = HidP_GetCaps(data, &c);
-    HidD_FreePreparsedData(data);
+    const NTSTATUS status =
+        K8_SYSTEM_CALL(L"hid.dll", HidP_GetCaps, HIDP_STATUS_INVALID_PREPARSED_DATA, data, &c);
+    K8_SYSTEM_CALL(L"hid.dll", HidD_FreePreparsedData, FALSE, data);
     if (status == HIDP_STATUS_INVALID_PREPARSED_DATA) {
       backend_.reportProblem(L"HidP_GetCaps failed.");
       return {};
@@ -213,31 +218,36 @@ class Win32HidDevice : public HidDevice {
 struct DeviceList {
   HDEVINFO info;
   ~DeviceList() {
-    if (info != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(info);
+    if (info != INVALID_HANDLE_VALUE)
+      K8_SYSTEM_CALL(L"setupapi.dll", SetupDiDestroyDeviceInfoList, FALSE, info);
   }
 };
 
 }  // namespace
 
 std::vector<std::wstring> Win32HidBackend::listInterfaces() {
-  GUID hidClass;
-  HidD_GetHidGuid(&hidClass);
+  GUID hidClass{};
+  K8_SYSTEM_CALL(L"hid.dll", HidD_GetHidGuid, 0, &hidClass);
   std::vector<std::wstring> paths;
-  DeviceList list{
-      SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
+  DeviceList list{K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetClassDevsW, INVALID_HANDLE_VALUE,
+                                 &hidClass, nullptr, nullptr,
+                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)};
   if (list.info == INVALID_HANDLE_VALUE) return paths;
   for (DWORD index = 0;; ++index) {
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
-    if (!SetupDiEnumDeviceInterfaces(list.info, nullptr, &hidClass, index, &data)) break;
+    if (!K8_SYSTEM_CALL(L"setupapi.dll", SetupDiEnumDeviceInterfaces, FALSE, list.info, nullptr,
+                        &hidClass, index, &data))
+      break;
     DWORD required = 0;
-    SetupDiGetDeviceInterfaceDetailW(list.info, &data, nullptr, 0, &required, nullptr);
+    K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetDeviceInterfaceDetailW, FALSE, list.info, &data,
+                   nullptr, 0, &required, nullptr);
     std::vector<std::uint8_t> buffer(
         std::max<DWORD>(required, sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)));
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-    if (!SetupDiGetDeviceInterfaceDetailW(list.info, &data, detail,
-                                          static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
+    if (!K8_SYSTEM_CALL(L"setupapi.dll", SetupDiGetDeviceInterfaceDetailW, FALSE, list.info, &data,
+                        detail, static_cast<DWORD>(buffer.size()), nullptr, nullptr)) {
       reportProblem(L"SetupDiGetDeviceInterfaceDetail failed.\n");
       break;
     }

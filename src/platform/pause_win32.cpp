@@ -6,6 +6,7 @@
 // clang-format on
 
 #include "platform/fine_timer.h"
+#include "platform/system_library_win32.h"
 
 namespace k8 {
 
@@ -24,8 +25,12 @@ static void optOutOfTimerThrottling() {
 void installFineTimer() {
   static const bool once = [] {
     optOutOfTimerThrottling();
-    setFineTimerHooks(
-        {[] { return timeBeginPeriod(1) == TIMERR_NOERROR; }, [] { timeEndPeriod(1); }});
+    // Without the multimedia library the timer keeps its resolution, as when it refuses.
+    setFineTimerHooks({[] {
+                         return K8_SYSTEM_CALL(L"winmm.dll", timeBeginPeriod, TIMERR_NOCANDO, 1) ==
+                                TIMERR_NOERROR;
+                       },
+                       [] { K8_SYSTEM_CALL(L"winmm.dll", timeEndPeriod, TIMERR_NOCANDO, 1); }});
     return true;
   }();
   (void)once;

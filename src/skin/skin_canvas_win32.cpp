@@ -22,8 +22,8 @@ bool SkinCanvas::blend(const SkinImage& image, int x, int y) {
   if (!target.ok() || !source.ok()) return false;
   if (image.hasAlpha()) {
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return AlphaBlend(target_.get(), x, y, image.width(), image.height(), source_.get(), 0, 0,
-                      image.width(), image.height(), blend) != FALSE;
+    return GdiAlphaBlend(target_.get(), x, y, image.width(), image.height(), source_.get(), 0, 0,
+                         image.width(), image.height(), blend) != FALSE;
   }
   return BitBlt(target_.get(), x, y, image.width(), image.height(), source_.get(), 0, 0, SRCCOPY) !=
          FALSE;

@@ -12,12 +12,20 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "platform/system_library_win32.h"
 #include "skin/premultiply.h"
 
 namespace k8 {
 namespace {
 
-namespace gp = Gdiplus::DllExports;
+using namespace Gdiplus::DllExports;
+using Gdiplus::GdiplusShutdown;
+using Gdiplus::GdiplusStartup;
+
+// GDI+ comes from the system folder on first use; without it nothing decodes, and every image
+// fails as a missing file does.
+#define K8_GDIPLUS(function, ...) \
+  K8_SYSTEM_CALL(L"gdiplus.dll", function, Gdiplus::GdiplusNotInitialized, __VA_ARGS__)
 
 // Larger images are refused before any memory is taken for them.
 constexpr UINT kMaxSide = 8192;
@@ -45,10 +53,11 @@ class Locked {
 class GdipBitmap {
  public:
   explicit GdipBitmap(const std::wstring& path) {
-    if (gp::GdipCreateBitmapFromFile(path.c_str(), &bitmap_) != Gdiplus::Ok) bitmap_ = nullptr;
+    if (K8_GDIPLUS(GdipCreateBitmapFromFile, path.c_str(), &bitmap_) != Gdiplus::Ok)
+      bitmap_ = nullptr;
   }
   ~GdipBitmap() {
-    if (bitmap_ != nullptr) gp::GdipDisposeImage(bitmap_);
+    if (bitmap_ != nullptr) K8_GDIPLUS(GdipDisposeImage, bitmap_);
   }
   GdipBitmap(const GdipBitmap&) = delete;
   GdipBitmap& operator=(const GdipBitmap&) = delete;
@@ -60,12 +69,12 @@ class GdipBitmap {
 
 bool paletteHasAlpha(Gdiplus::GpBitmap* bitmap) {
   INT size = 0;
-  if (gp::GdipGetImagePaletteSize(bitmap, &size) != Gdiplus::Ok ||
+  if (K8_GDIPLUS(GdipGetImagePaletteSize, bitmap, &size) != Gdiplus::Ok ||
       size < static_cast<INT>(sizeof(Gdiplus::ColorPalette)))
     return false;
   std::vector<unsigned char> buffer(static_cast<std::size_t>(size));
   auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
-  if (gp::GdipGetImagePalette(bitmap, palette, size) != Gdiplus::Ok) return false;
+  if (K8_GDIPLUS(GdipGetImagePalette, bitmap, palette, size) != Gdiplus::Ok) return false;
   return (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
 }
 
@@ -75,8 +84,12 @@ void ImageLibrary::acquire() {
   Locked locked;
   LibraryState& s = library();
   if (s.token == 0) {
+    // GDI+ may load the system's image codecs later, by name and past the program's search
+    // rules (Wine does, and the codecs' own imports follow): loaded first from the system
+    // folder, they are found already in place.
+    systemLibrary(L"windowscodecs.dll");
     Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&s.token, &input, nullptr) != Gdiplus::Ok) s.token = 0;
+    if (K8_GDIPLUS(GdiplusStartup, &s.token, &input, nullptr) != Gdiplus::Ok) s.token = 0;
   }
   ++s.count;
 }
@@ -86,7 +99,7 @@ void ImageLibrary::release() {
   LibraryState& s = library();
   if (s.count > 0) --s.count;
   if (s.count == 0 && s.token != 0) {
-    Gdiplus::GdiplusShutdown(s.token);
+    K8_GDIPLUS(GdiplusShutdown, s.token);
     s.token = 0;
   }
 }
@@ -108,9 +121,9 @@ SkinImage::SkinImage(const std::wstring& path) {
   UINT width = 0, height = 0;
   Gdiplus::PixelFormat format = 0;
   auto* image = reinterpret_cast<Gdiplus::GpImage*>(source.get());
-  if (gp::GdipGetImageWidth(image, &width) != Gdiplus::Ok ||
-      gp::GdipGetImageHeight(image, &height) != Gdiplus::Ok ||
-      gp::GdipGetImagePixelFormat(image, &format) != Gdiplus::Ok)
+  if (K8_GDIPLUS(GdipGetImageWidth, image, &width) != Gdiplus::Ok ||
+      K8_GDIPLUS(GdipGetImageHeight, image, &height) != Gdiplus::Ok ||
+      K8_GDIPLUS(GdipGetImagePixelFormat, image, &format) != Gdiplus::Ok)
     return;
   if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) return;
 
@@ -140,11 +153,11 @@ SkinImage::SkinImage(const std::wstring& path) {
   data.PixelFormat = lockAs;
   data.Scan0 = pixels;
   const Gdiplus::GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
-  if (gp::GdipBitmapLockBits(source.get(), &all,
-                             Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                             lockAs, &data) != Gdiplus::Ok)
+  if (K8_GDIPLUS(GdipBitmapLockBits, source.get(), &all,
+                 Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf, lockAs,
+                 &data) != Gdiplus::Ok)
     return;
-  gp::GdipBitmapUnlockBits(source.get(), &data);
+  K8_GDIPLUS(GdipBitmapUnlockBits, source.get(), &data);
 
   if (alpha)
     premultiplyBgra(

@@ -81,8 +81,8 @@ inline bool drawDecodedImage(HDC target, const SkinImage& image, int x, int y) {
   if (!select.ok()) return false;
   if (image.hasAlpha()) {
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return AlphaBlend(target, x, y, image.width(), image.height(), memory.get(), 0, 0,
-                      image.width(), image.height(), blend) != FALSE;
+    return GdiAlphaBlend(target, x, y, image.width(), image.height(), memory.get(), 0, 0,
+                         image.width(), image.height(), blend) != FALSE;
   }
   return StretchBlt(target, x, y, image.width(), image.height(), memory.get(), 0, 0, image.width(),
                     image.height(), SRCCOPY) != FALSE;

@@ -10,12 +10,14 @@
 #include "mouse_apply.h"
 #include "platform/pause.h"
 #include "platform/pause_win32.h"
+#include "platform/system_library_win32.h"
 #include "platform/text.h"
 #include "sync/apply.h"
 
 namespace k8ctl {
 
 int applyToMouse(const k8::MouseSettings& settings) {
+  k8::restrictLibrarySearch();  // the only command that reaches for system libraries
   k8::Win32HidBackend backend;
   k8::DeviceLink link(backend);
   const bool found = link.discover();
