@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -45,11 +46,14 @@ constexpr bool named(std::string_view name, std::string_view pattern,
   return n == name.size() && k == numbers.size();
 }
 
-constexpr const Row* find(std::string_view window, std::string_view pattern,
-                          std::span<const int> numbers) {
-  for (const Row& row : kRows)
-    if (row.window == window && named(row.name, pattern, numbers)) return &row;
-  return nullptr;
+// The row's index, or kNone. An index and not a pointer: a sanitizing build cannot compare
+// pointers to the table in a constant expression.
+inline constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr std::size_t find(std::string_view window, std::string_view pattern,
+                           std::span<const int> numbers) {
+  for (std::size_t i = 0; i < std::size(kRows); ++i)
+    if (kRows[i].window == window && named(kRows[i].name, pattern, numbers)) return i;
+  return kNone;
 }
 
 }  // namespace detail
@@ -58,16 +62,16 @@ constexpr const Row* find(std::string_view window, std::string_view pattern,
 // table has no such row, which a rule then never hits.
 constexpr Rect at(std::string_view window, std::string_view pattern,
                   std::initializer_list<int> numbers = {}) {
-  const Row* row = detail::find(window, pattern, {numbers.begin(), numbers.size()});
-  return row != nullptr ? row->rect : Rect{};
+  const std::size_t row = detail::find(window, pattern, {numbers.begin(), numbers.size()});
+  return row != detail::kNone ? kRows[row].rect : Rect{};
 }
 
 // The same, where the row must exist: a name missing from the table does not compile.
 consteval Rect rect(std::string_view window, std::string_view pattern,
                     std::initializer_list<int> numbers = {}) {
-  const Row* row = detail::find(window, pattern, {numbers.begin(), numbers.size()});
-  if (row == nullptr) throw "no such row in skins/layout.json";
-  return row->rect;
+  const std::size_t row = detail::find(window, pattern, {numbers.begin(), numbers.size()});
+  if (row == detail::kNone) throw "no such row in skins/layout.json";
+  return kRows[row].rect;
 }
 
 // Rows numbered 1..N: series<8>("basic", "function box #")[k - 1] is box k.
