@@ -182,5 +182,5 @@ TEST_F(TransportTest, OnlyABlockReadDropsQueuedReportsAndBeforeItsCommand) {
   // A lost reply: what the mouse sends behind it is dropped too, on its way or not.
   dev.fail = true;
   t.blockTransfer(blockRead, payload);
-  EXPECT_EQ(dev.discards, (Discards{{2, false}, {3, false}, {3, true}}));
+  EXPECT_EQ(dev.discards, (Discards{{2, false}, {3, false}, {4, true}}));
 }
