@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "i18n/dialog_texts.h"
 #include "i18n/language.h"
 #include "i18n/ui_fonts_win32.h"
 #include "platform/list_mouse_win32.h"
@@ -60,6 +61,8 @@ SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogLayout layout)
       canvas_(nullptr, skin_.skinFolder),
       frame_(canvas_, *this) {
   canvas_.setTextColour(skin_.textColour);
+  const OkCancelTexts texts = okCancelTexts(languageFromCode(skin_.language));
+  frame_.setCaptions(std::wstring(texts.ok), std::wstring(texts.cancel));
   frame_.setWheelScrolls(layout_.wheelScrollsList);
 }
 
