@@ -7,6 +7,7 @@
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "pages/control_colours.h"
+#include "platform/list_mouse_win32.h"
 #include "platform/modal_windows.h"
 
 namespace k8 {
@@ -40,6 +41,7 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_COMMAND, kMacroListId, kAny, &SkinnedPages::onChildCommand},
     {WM_COMMAND, kSequenceListId, kAny, &SkinnedPages::onChildCommand},
     {WM_COMMAND, kInsertListId, kAny, &SkinnedPages::onChildCommand},
+    {WM_LIST_MOUSE, kAny, kAny, &SkinnedPages::onListMouse},
     {WM_RECORDER_KEY, kAny, kAny, &SkinnedPages::onRecorderKey},
     {WM_CONTEXTMENU, kAny, kAny, &SkinnedPages::onContextMenu},
 };
@@ -98,16 +100,16 @@ bool SkinnedPages::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
 }
 
 bool SkinnedPages::preTranslate(MSG& msg) {
-  // Hot-tracking: an open drop-down list selects the item under the pointer.
-  if (msg.message == WM_MOUSEMOVE && msg.hwnd != window_.hwnd() &&
-      GetParent(msg.hwnd) == window_.hwnd()) {
-    controller_.listHover(GetDlgCtrlID(msg.hwnd), pointOf(msg.lParam));
-  }
   const KeyMessage key = msg.message == WM_KEYDOWN      ? KeyMessage::Down
                          : msg.message == WM_SYSKEYDOWN ? KeyMessage::SystemDown
                                                         : KeyMessage::Other;
   return recordingDropsKey(key, controller_.currentPage() == Page::Advanced,
                            advanced_.macros().recording());
+}
+
+INT_PTR SkinnedPages::onListMouse(WPARAM wParam, LPARAM lParam) {
+  controller_.listHover(static_cast<int>(wParam), pointOf(lParam));
+  return TRUE;
 }
 
 INT_PTR SkinnedPages::onRecorderKey(WPARAM wParam, LPARAM) {

@@ -86,6 +86,7 @@ class SkinnedPages final : public MainWindowPages,
   INT_PTR onCtlColorListBox(WPARAM, LPARAM);
   INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
   INT_PTR onChildCommand(WPARAM, LPARAM);
+  INT_PTR onListMouse(WPARAM, LPARAM);
   INT_PTR onRecorderKey(WPARAM, LPARAM);
   INT_PTR onContextMenu(WPARAM, LPARAM);
 

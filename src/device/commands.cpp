@@ -11,6 +11,19 @@ CommandBlock makeBlock(std::uint8_t code, std::uint8_t b1 = 0, std::uint8_t b2 =
   return CommandBlock{code, b1, b2, b3, b4, 0, 0, 0};
 }
 
+// One block write per numbered payload, 2 ms after each. The payload is sent from a copy: the
+// transport may write into it.
+template <std::uint8_t Code, class Payloads>
+void writeNumbered(Transport& t, const Payloads& payloads) {
+  constexpr auto& c = command(Code);
+  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
+    CommandBlock b = makeBlock(c.code, n, c.length);
+    auto payload = payloads[n - c.firstNumber];
+    t.blockTransfer(b, payload);
+    t.pause(kRepeatedCommandPauseMs);
+  }
+}
+
 }  // namespace
 
 void CommandSet::SetReportRate(std::uint8_t code) {
@@ -107,25 +120,9 @@ void CommandSet::WriteDpiStages() {
   t_.blockTransfer(b, piece);
 }
 
-void CommandSet::WriteKeyMatrices() {
-  constexpr auto& c = command(cmd::kWriteKeyMatrix);
-  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
-    CommandBlock b = makeBlock(c.code, n, c.length);
-    KeyMatrix payload = state_.keyMatrices[n - c.firstNumber];
-    t_.blockTransfer(b, payload);
-    t_.pause(kRepeatedCommandPauseMs);
-  }
-}
+void CommandSet::WriteKeyMatrices() { writeNumbered<cmd::kWriteKeyMatrix>(t_, state_.keyMatrices); }
 
-void CommandSet::WriteMacros() {
-  constexpr auto& c = command(cmd::kWriteMacro);
-  for (std::uint8_t n = c.firstNumber; n < c.firstNumber + c.numbers; ++n) {
-    CommandBlock b = makeBlock(c.code, n, c.length);
-    MacroPayload payload = state_.macroScratch[n - c.firstNumber];
-    t_.blockTransfer(b, payload);
-    t_.pause(kRepeatedCommandPauseMs);
-  }
-}
+void CommandSet::WriteMacros() { writeNumbered<cmd::kWriteMacro>(t_, state_.macroScratch); }
 
 void CommandSet::ReadMacros() {
   constexpr auto& c = command(cmd::kReadMacro);

@@ -129,10 +129,7 @@ class Win32HidDevice : public HidDevice {
   }
 
   bool setFeature(const std::uint8_t* report, std::size_t length) override {
-    std::uint8_t copy[TransferThread::kMaxLength];
-    if (length > sizeof copy) return false;
-    std::copy_n(report, length, copy);
-    return transfers_.run(setFeatureOn, copy, length);
+    return runOnCopy(setFeatureOn, report, length);
   }
 
   bool getFeature(std::uint8_t* report, std::size_t length) override {
@@ -140,10 +137,7 @@ class Win32HidDevice : public HidDevice {
   }
 
   bool writeReport(const std::uint8_t* report, std::size_t length) override {
-    std::uint8_t copy[TransferThread::kMaxLength];
-    if (length > sizeof copy) return false;
-    std::copy_n(report, length, copy);
-    return transfers_.run(writeOn, copy, length);
+    return runOnCopy(writeOn, report, length);
   }
 
   bool readReport(std::uint8_t* report, std::size_t length) override {
@@ -198,6 +192,14 @@ class Win32HidDevice : public HidDevice {
 
  private:
   HANDLE file() const { return transfers_.file(); }
+
+  // The transfer thread takes a buffer it may write to; the caller's report is read-only.
+  bool runOnCopy(TransferFn fn, const std::uint8_t* report, std::size_t length) {
+    std::uint8_t copy[TransferThread::kMaxLength];
+    if (length > sizeof copy) return false;
+    std::copy_n(report, length, copy);
+    return transfers_.run(fn, copy, length);
+  }
 
   // A read into `report`: all zeros unless it succeeded; a feature read keeps its report id.
   bool zeroedUnlessRun(TransferFn fn, std::uint8_t* report, std::size_t length, bool keepId) {

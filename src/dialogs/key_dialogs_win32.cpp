@@ -22,11 +22,6 @@ constexpr Rect kModifierList = rect("combo-key", "modifier list");
 constexpr Rect kKey1Field = rect("combo-key", "key 1 field");
 constexpr Rect kKey2Field = rect("combo-key", "key 2 field");
 
-void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
-  const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
-  frame.setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
-}
-
 }  // namespace
 
 bool KeyCapture::start(HWND dialog, unsigned long& error) {
@@ -46,7 +41,6 @@ CSingleDialog::CSingleDialog(SkinSettings skin)
       capture_(kSingleKeyCaptured, HookUse::SingleKey) {}
 
 void CSingleDialog::initContent() {
-  setCaptions(frame(), skin());
   display_ = createControl(L"STATIC", kSingleDisplayId, kSingleDisplay,
                            WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER);
   unsigned long error = 0;
@@ -88,7 +82,6 @@ CComboDialog::CComboDialog(SkinSettings skin)
       capture_(kComboKeyCaptured, HookUse::ComboKey) {}
 
 void CComboDialog::initContent() {
-  setCaptions(frame(), skin());
   frame().setDropDown(comboModifierItems(), kModifierList);
   frame().setDropGeometry(kModifierField, kModifierList);
   // Read-only: a key pressed in a field is shown by its name, not typed into it.

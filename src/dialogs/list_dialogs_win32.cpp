@@ -17,11 +17,6 @@ constexpr Rect kMediaList = rect("media-key", "drop list");
 constexpr Rect kWindowsList = rect("windows-key", "drop list");
 constexpr Rect kMacroList = rect("macro-key", "drop list");
 
-void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
-  const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
-  frame.setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
-}
-
 // White text on dark grey, transparent, in the dialog font.
 ColourRule lightOnDark(bool textBackground) {
   ColourRule rule;
@@ -49,7 +44,6 @@ CMediaDialog::CMediaDialog(SkinSettings skin)
                      553, kMediaList.bottom}) {}
 
 void CMediaDialog::initContent() {
-  setCaptions(frame(), skin());
   const Language language = languageFromCode(skin().language);
   showItems(frame(), mediaItemCount(), kMediaList,
             [language](int i) { return std::wstring(mediaItemText(language, i)); });
@@ -66,7 +60,6 @@ CWindowsDialog::CWindowsDialog(SkinSettings skin)
                      533, kWindowsList.bottom}) {}
 
 void CWindowsDialog::initContent() {
-  setCaptions(frame(), skin());
   const Language language = languageFromCode(skin().language);
   showItems(frame(), windowsItemCount(), kWindowsList,
             [language](int i) { return std::wstring(windowsItemText(language, i)); });
@@ -93,7 +86,6 @@ MacroKeyChoice CMacroDialog::choice() const {
 }
 
 void CMacroDialog::initContent() {
-  setCaptions(frame(), skin());
   frame().setDropDown({}, kMacroList);
   // The names as record.ini holds them when the list opens: no file, no names.
   frame().setItemSource([path = recordIni_] {

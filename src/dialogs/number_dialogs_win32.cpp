@@ -38,11 +38,6 @@ std::wstring windowText(HWND window) {
   return text;
 }
 
-void setCaptions(SkinnedFrame& frame, const SkinSettings& skin) {
-  const OkCancelTexts t = okCancelTexts(languageFromCode(skin.language));
-  frame.setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
-}
-
 std::vector<std::wstring> fireKeyItems() {
   std::vector<std::wstring> items;
   for (int i = 0; i < fireKeyCount(); ++i) items.emplace_back(fireKeyName(i));
@@ -63,7 +58,6 @@ CFireKeyDialog::CFireKeyDialog(SkinSettings skin)
       }()) {}
 
 void CFireKeyDialog::initContent() {
-  setCaptions(frame(), skin());
   frame().setDropDown(fireKeyItems(), kKeyList);
   frame().setDropGeometry(kKeyField, kKeyList);
   const DWORD style = WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER;
@@ -120,7 +114,6 @@ CDelayTimeDialog::CDelayTimeDialog(SkinSettings skin)
                     {img::kDelayTimeDialog, L"DelayTime Dialog Load background image failed!!!"}) {}
 
 void CDelayTimeDialog::initContent() {
-  setCaptions(frame(), skin());
   field_ = createControl(L"EDIT", kDelayId, kDelayField,
                          WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER);
 }

@@ -26,8 +26,6 @@ CSkinsDialog::CSkinsDialog(SkinSettings skin, std::filesystem::path skinsRoot,
       colour_(this->skin().textColour) {}
 
 void CSkinsDialog::initContent() {
-  const OkCancelTexts t = okCancelTexts(languageFromCode(skin().language));
-  frame().setCaptions(std::wstring(t.ok), std::wstring(t.cancel));
   frame().setDropDown({}, kList);
   frame().setItemSource([root = root_] { return listSkinFolders(root); });
   frame().setValue(0, name_);

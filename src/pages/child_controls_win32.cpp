@@ -1,5 +1,7 @@
 #include "pages/child_controls_win32.h"
 
+#include "platform/list_mouse_win32.h"
+
 namespace k8 {
 
 Notify notifyOf(WORD code) {
@@ -62,6 +64,7 @@ void ChildControls::createListBox(int id, Rect rect, const std::vector<std::wstr
   if (list == nullptr) return;
   for (const std::wstring& item : items)
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  forwardListMouse(list);
 }
 
 void ChildControls::createLabel(int id, Rect rect, std::wstring_view text, unsigned style) {

@@ -28,9 +28,18 @@ enum class Notify { SelChange, DoubleClick, Change, KillFocus, SetFocus, Other }
 
 inline constexpr int kNoItem = -1;
 
-class Controls {
+// What hot-tracking needs of a list: a sub-dialog's own drop list has this much of Controls.
+class ListItems {
  public:
-  virtual ~Controls() = default;
+  virtual ~ListItems() = default;
+  virtual int selection(int id) const = 0;
+  virtual void setSelection(int id, int index) = 0;
+  // The item under a point in the list's client coordinates; kNoItem below the last item.
+  virtual int itemFromPoint(int id, Point p) const = 0;
+};
+
+class Controls : public ListItems {
+ public:
   // Creating an id that exists replaces the old control.
   virtual void createListBox(int id, Rect rect, const std::vector<std::wstring>& items,
                              unsigned style) = 0;
@@ -41,14 +50,10 @@ class Controls {
   virtual void destroy(int id) = 0;
 
   // Lists. Every call on a missing control or item does nothing and answers kNoItem / "" / {}.
-  virtual int selection(int id) const = 0;
-  virtual void setSelection(int id, int index) = 0;
   virtual int itemCount(int id) const = 0;
   virtual std::wstring itemText(int id, int index) const = 0;
   // The item's rectangle in the list's client coordinates.
   virtual Rect itemRect(int id, int index) const = 0;
-  // The item under a point in the list's client coordinates; kNoItem below the last item.
-  virtual int itemFromPoint(int id, Point p) const = 0;
   virtual void addItem(int id, std::wstring_view text) = 0;
   // index past the end appends.
   virtual void insertItem(int id, int index, std::wstring_view text) = 0;

@@ -16,6 +16,13 @@ void drawHoverItem(Canvas& canvas, const HoverItem& item, bool over) {
   }
 }
 
+int hotTrackList(ListItems& lists, int id, Point p) {
+  const int item = lists.itemFromPoint(id, p);
+  // Selecting the selected item again would repaint the list on every move.
+  if (item != kNoItem && lists.selection(id) != item) lists.setSelection(id, item);
+  return item;
+}
+
 bool HoverState::isOver(Control control, int index) const {
   return std::ranges::find(flagged_, Key{control, index}) != flagged_.end();
 }

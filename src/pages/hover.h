@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/canvas.h"
+#include "pages/controls.h"
 #include "pages/regions.h"
 
 namespace k8 {
@@ -26,6 +27,10 @@ struct HoverItem {
 // Draws one item in its normal or over image, with its caption (a function box also gets its
 // number in the 20-pixel strip at its left).
 void drawHoverItem(Canvas& canvas, const HoverItem& item, bool over);
+
+// Hot-tracking: the list's highlight follows the pointer at `p` (list client coordinates).
+// Returns the item under it, or kNoItem (no list, or below the last item).
+int hotTrackList(ListItems& lists, int id, Point p);
 
 // Which items show their over image. Drawing goes to the canvas; the caller presents.
 class HoverState {

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "pages/hover.h"
 #include "pages/regions.h"
 #include "settings/key_codes.h"
 #include "settings/key_tables.h"
@@ -84,14 +85,12 @@ void KeyChooser::createDpiList(int button) {
 
 void KeyChooser::hover(int id, Point p) {
   if (id == kDpiListId) {
-    const int item = controls_.itemFromPoint(id, p);
-    if (item != kNoItem && controls_.selection(id) != item) controls_.setSelection(id, item);
+    hotTrackList(controls_, id, p);
     return;
   }
-  if (!isFunctionListId(id) || !controls_.exists(id)) return;
-  const int item = controls_.itemFromPoint(id, p);
+  if (!isFunctionListId(id)) return;
+  const int item = hotTrackList(controls_, id, p);
   if (item == kNoItem) return;
-  if (controls_.selection(id) != item) controls_.setSelection(id, item);
   if (item == kDpiSwitchItem) {
     if (!controls_.exists(kDpiListId)) createDpiList(id - kFunctionListFirstId);
   } else {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "pages/hover.h"
 #include "pages/layout_table.h"
 #include "pages/regions.h"
 #include "settings/key_tables.h"
@@ -210,9 +211,7 @@ void LightSettings::listNotification(int id) {
 }
 
 void LightSettings::hover(int id, Point p) {
-  if (!isLightListId(id)) return;
-  const int item = controls_.itemFromPoint(id, p);
-  if (item != kNoItem && controls_.selection(id) != item) controls_.setSelection(id, item);
+  if (isLightListId(id)) hotTrackList(controls_, id, p);
 }
 
 void LightSettings::dismiss(Point p) {

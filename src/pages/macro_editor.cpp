@@ -4,6 +4,7 @@
 
 #include "macros/macro_encoder.h"
 #include "macros/macro_lines.h"
+#include "pages/hover.h"
 #include "pages/layout_table.h"
 #include "pages/regions.h"
 #include "platform/text.h"
@@ -191,9 +192,7 @@ void MacroEditor::deleteSelectedLine() {
 }
 
 void MacroEditor::hover(int id, Point p) {
-  if (id != kSequenceListId && id != kInsertListId) return;
-  const int item = controls_.itemFromPoint(id, p);
-  if (item != kNoItem && controls_.selection(id) != item) controls_.setSelection(id, item);
+  if (id == kSequenceListId || id == kInsertListId) hotTrackList(controls_, id, p);
 }
 
 void MacroEditor::command(int id, Notify code) {

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "i18n/dialog_texts.h"
 #include "i18n/language.h"
 #include "i18n/ui_fonts_win32.h"
+#include "platform/list_mouse_win32.h"
 #include "platform/modal_windows.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
@@ -47,6 +49,7 @@ const MessageRow<SkinnedDialog> SkinnedDialog::kMessageTable[] = {
     {WM_COMMAND, IDCANCEL, kAny, &SkinnedDialog::onCancelCommand},
     {WM_COMMAND, kAny, kAny, &SkinnedDialog::onChildCommand},
     {WM_MOUSEWHEEL, kAny, kAny, &SkinnedDialog::onMouseWheel},
+    {WM_LIST_MOUSE, kAny, kAny, &SkinnedDialog::onListMouse},
     {WM_CTLCOLORSTATIC, kAny, kAny, &SkinnedDialog::onCtlColorStatic},
     {WM_CTLCOLORLISTBOX, kAny, kAny, &SkinnedDialog::onCtlColorListBox},
     {WM_CTLCOLOREDIT, kAny, kAny, &SkinnedDialog::onCtlColorEdit},
@@ -58,6 +61,8 @@ SkinnedDialog::SkinnedDialog(SkinSettings skin, SubDialogLayout layout)
       canvas_(nullptr, skin_.skinFolder),
       frame_(canvas_, *this) {
   canvas_.setTextColour(skin_.textColour);
+  const OkCancelTexts texts = okCancelTexts(languageFromCode(skin_.language));
+  frame_.setCaptions(std::wstring(texts.ok), std::wstring(texts.cancel));
   frame_.setWheelScrolls(layout_.wheelScrollsList);
 }
 
@@ -303,11 +308,8 @@ void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   for (const std::wstring& item : items)
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  // Subclassed by hand: the list is the system's own class, and the common-controls library
-  // would be loaded for this alone.
-  SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  listProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinnedDialog::dropListProc)));
+  // Its wheel goes to the dialog's rule (three lines a notch) instead of the list's own.
+  forwardListMouse(list_, ListWheel::ToParent);
 }
 
 void SkinnedDialog::destroyList() {
@@ -327,20 +329,29 @@ void SkinnedDialog::scrollList(bool down) {
   if (list_ != nullptr) SendMessageW(list_, WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
 }
 
-// The open list's highlight follows the pointer; its wheel goes to the dialog's rule (three
-// lines a notch) instead of the list's own.
-LRESULT CALLBACK SkinnedDialog::dropListProc(HWND list, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  auto* self = reinterpret_cast<SkinnedDialog*>(GetWindowLongPtrW(list, GWLP_USERDATA));
-  if (message == WM_MOUSEMOVE) {
-    const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
-    if (HIWORD(item) == 0) SendMessageW(list, LB_SETCURSEL, LOWORD(item), 0);
-  } else if (message == WM_MOUSEWHEEL && self != nullptr && self->hwnd_ != nullptr) {
-    return SendMessageW(self->hwnd_, WM_MOUSEWHEEL, wParam, lParam);
-  }
-  return self != nullptr && self->listProc_ != nullptr
-             ? CallWindowProcW(self->listProc_, list, message, wParam, lParam)
-             : DefWindowProcW(list, message, wParam, lParam);
+// The open list's highlight follows the pointer, by the pages' rule. The point stays in the
+// list's pixels: only this list is asked about it.
+INT_PTR SkinnedDialog::onListMouse(WPARAM wParam, LPARAM lParam) {
+  hotTrackList(*this, static_cast<int>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  return TRUE;
+}
+
+int SkinnedDialog::selection(int id) const {
+  if (list_ == nullptr || id != layout_.dropListId) return kNoItem;
+  const LRESULT index = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  return index == LB_ERR ? kNoItem : static_cast<int>(index);
+}
+
+void SkinnedDialog::setSelection(int id, int index) {
+  if (list_ != nullptr && id == layout_.dropListId)
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int SkinnedDialog::itemFromPoint(int id, Point p) const {
+  if (list_ == nullptr || id != layout_.dropListId || p.x < 0 || p.y < 0) return kNoItem;
+  const LRESULT item = SendMessageW(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+  // The high word is 1 when the point lies outside every item.
+  return HIWORD(item) == 0 ? LOWORD(item) : kNoItem;
 }
 
 }  // namespace k8

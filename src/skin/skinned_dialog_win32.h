@@ -39,7 +39,7 @@ struct SubDialogLayout {
 
 inline constexpr wchar_t kBackgroundFailureText[] = L"error";
 
-class SkinnedDialog : private FrameHost {
+class SkinnedDialog : private FrameHost, private ListItems {
  public:
   SkinnedDialog(SkinSettings skin, SubDialogLayout layout);
   virtual ~SkinnedDialog();
@@ -98,7 +98,6 @@ class SkinnedDialog : private FrameHost {
  private:
   static const MessageRow<SkinnedDialog> kMessageTable[];
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK dropListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR onChildCommand(WPARAM, LPARAM);
 
   INT_PTR onInitDialog(WPARAM, LPARAM);
@@ -109,6 +108,7 @@ class SkinnedDialog : private FrameHost {
   INT_PTR onLButtonDown(WPARAM, LPARAM);
   INT_PTR onListSelection(WPARAM, LPARAM);
   INT_PTR onMouseWheel(WPARAM, LPARAM);
+  INT_PTR onListMouse(WPARAM, LPARAM);
   INT_PTR ctlColor(ChildKind kind, WPARAM, LPARAM);
   INT_PTR onCtlColorStatic(WPARAM, LPARAM);
   INT_PTR onCtlColorListBox(WPARAM, LPARAM);
@@ -125,13 +125,16 @@ class SkinnedDialog : private FrameHost {
   void setValueText(const std::wstring& text) override;
   void scrollList(bool down) override;
   void listShown(bool open) override { dropListShown(open); }
+  // ListItems: the drop list, for hot-tracking
+  int selection(int id) const override;
+  void setSelection(int id, int index) override;
+  int itemFromPoint(int id, Point p) const override;
 
   SkinSettings skin_;
   SubDialogLayout layout_;
   HWND hwnd_ = nullptr;
   bool ending_ = false;
   HWND list_ = nullptr;
-  WNDPROC listProc_ = nullptr;  // the list class's own procedure, under the subclass
   HWND valueDisplay_ = nullptr;
   UniqueBitmap background_;  // as decoded; put back under every redrawn button
   UniqueBitmap surface_;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "apply_sample.h"
 #include "device/hot_plug.h"
 #include "device/simulated_mouse.h"
 #include "platform/fine_timer.h"
@@ -20,17 +21,9 @@ using namespace k8;
 namespace {
 
 MouseSettings sample() {
-  MouseSettings s{};
-  resetKeyDefaults(s);
-  s.reportRate = 2;
-  s.dpiLevel = {0, 3, 7, 11};
-  s.dpiStageEnabled = {1, 0, 1, 1};
-  for (std::size_t i = 0; i < 12; ++i) s.dpiColor[i] = static_cast<std::uint8_t>(0xA0 + i);
+  MouseSettings s = applySample(0x10);
   s.ledMode = 2;  // Respiration keeps bytes the mouse reported: a failed read would show
   s.ledMode2Option = 1;
-  for (std::size_t n = 0; n < kMacroCount; ++n)
-    s.macroImages[n].fill(static_cast<std::uint8_t>(0x10 + n));
-  s.modeB.function[4] = kMidClick;
   return s;
 }
 

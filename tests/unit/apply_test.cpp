@@ -7,6 +7,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "apply_sample.h"
 #include "device/commands.h"
 #include "device/simulated_mouse.h"
 #include "settings/dpi_light_codes.h"
@@ -66,18 +67,10 @@ struct Rig {
 };
 
 MouseSettings sample() {
-  MouseSettings s{};
-  resetKeyDefaults(s);
-  s.reportRate = 2;
-  s.dpiLevel = {0, 3, 7, 11};
-  s.dpiStageEnabled = {1, 0, 1, 1};
-  for (std::size_t i = 0; i < 12; ++i) s.dpiColor[i] = static_cast<std::uint8_t>(0xA0 + i);
+  MouseSettings s = applySample(1);
   s.ledMode = 1;
   s.ledBrightness = 4;
-  for (std::size_t n = 0; n < kMacroCount; ++n)
-    s.macroImages[n].fill(static_cast<std::uint8_t>(n + 1));
   s.modeB.function[3] = kKeyOff;
-  s.modeB.function[4] = kMidClick;
   return s;
 }
 
