@@ -7,6 +7,7 @@
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "pages/control_colours.h"
+#include "pages/layout_table.h"
 #include "platform/modal_windows.h"
 
 namespace k8 {
@@ -44,11 +45,10 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_CONTEXTMENU, kAny, kAny, &SkinnedPages::onContextMenu},
 };
 
-namespace {
-
-Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-}  // namespace
+// Mouse points go to the pages in 96-DPI units.
+Point SkinnedPages::pointOf(LPARAM lParam) const {
+  return layout::unscaled(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, window_.dpi());
+}
 
 SkinnedPages::SkinnedPages(CPexonDlg& window)
     : window_(window),
@@ -67,6 +67,8 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
                 recorderWindow_),
       controller_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
+  canvas_.setDpi(window.dpi());
+  controls_.setDpi(window.dpi());
   canvas_.setBitmap(window.backBuffer());
   canvas_.setFonts(window.normalFont(), window.boldFont());
   canvas_.setTextColour(RGB(colour[0], colour[1], colour[2]));

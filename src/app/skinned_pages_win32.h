@@ -90,6 +90,7 @@ class SkinnedPages final : public MainWindowPages,
   INT_PTR onContextMenu(WPARAM, LPARAM);
 
   static const MessageRow<SkinnedPages> kMessageTable[];
+  Point pointOf(LPARAM lParam) const;
 
   ImageLibraryHold images_;  // GDI+ stays up while the window can draw
   CPexonDlg& window_;
