@@ -23,6 +23,19 @@ int windowDpi(HWND window) {
   return std::clamp(dpi, kBaseDpi, kMaxDpi);
 }
 
+std::wstring skinArtPath(const std::wstring& folder, std::wstring_view name, int dpi) {
+  // The scales a skin may carry art for.
+  static constexpr int kPercents[] = {125, 150, 175, 200, 225, 250, 300, 350, 400};
+  if (dpi > kBaseDpi) {
+    for (const int percent : kPercents) {
+      if (percent * kBaseDpi < dpi * 100) continue;
+      std::wstring path = folder + L'/' + std::to_wstring(percent) + std::wstring(name);
+      if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return path;
+    }
+  }
+  return folder + std::wstring(name);
+}
+
 HFONT createScaledUiFont(UiFont font, int dpi) {
   font.height = layout::scaled(font.height, dpi);
   return createUiFont(font);

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "i18n/ui_fonts.h"
 
 namespace k8 {
@@ -19,6 +22,11 @@ inline constexpr int kMaxDpi = 4 * kBaseDpi;
 // The window's DPI (GetDpiForWindow where the system has it, else the screen's LOGPIXELSX),
 // within kBaseDpi..kMaxDpi.
 int windowDpi(HWND window);
+
+// The file of a skin image (`name` begins with "/") to draw at `dpi`: the skin's art for the
+// smallest scale at or above it (folders named by percentage beside the 100 % images, "150",
+// "200", ...), else the 100 % image; either is then redrawn at the size needed.
+std::wstring skinArtPath(const std::wstring& folder, std::wstring_view name, int dpi);
 
 // A UI font at `dpi` (its height scaled like every edge); the caller owns it.
 HFONT createScaledUiFont(UiFont font, int dpi);

@@ -4,6 +4,7 @@
 
 #include "pages/layout_table.h"
 #include "platform/handles_win32.h"
+#include "skin/display_scale_win32.h"
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
@@ -39,7 +40,8 @@ const SkinImage* SkinCanvas::image(std::wstring_view name, int x, int y) {
       decoded = std::make_unique<SkinImage>(folder_ + std::wstring(name));
     } else if (const SIZE size = sizes_.find(name)->second; size.cx > 0) {
       const Rect at = drawnAt(x, y, size, dpi_);
-      decoded = std::make_unique<SkinImage>(folder_ + std::wstring(name), at.width(), at.height());
+      decoded =
+          std::make_unique<SkinImage>(skinArtPath(folder_, name, dpi_), at.width(), at.height());
     }
     if (decoded && !decoded->ok()) decoded.reset();
     it = images_.emplace(key, std::move(decoded)).first;

@@ -156,9 +156,12 @@ SkinImage::SkinImage(const std::wstring& path, int wantWidth, int wantHeight) {
       alpha ? PixelFormat32bppARGB : (rgb24 ? PixelFormat24bppRGB : PixelFormat32bppRGB);
 
   // Art for another display scale is made from this one when the skin has none of its own.
-  const bool resize =
-      wantWidth > 0 && wantHeight > 0 &&
-      (static_cast<UINT>(wantWidth) != width || static_cast<UINT>(wantHeight) != height);
+  // Art made for the scale may differ by a pixel where an edge was rounded the other way: it
+  // is drawn as it is rather than blurred by a redraw.
+  const auto off = [](int want, UINT have) { return want - static_cast<int>(have); };
+  const bool resize = wantWidth > 0 && wantHeight > 0 &&
+                      (off(wantWidth, width) > 1 || off(wantWidth, width) < -1 ||
+                       off(wantHeight, height) > 1 || off(wantHeight, height) < -1);
   if (resize && (wantWidth > static_cast<int>(kMaxSide) || wantHeight > static_cast<int>(kMaxSide)))
     return;
   const GdipBitmap scaledCopy(resize ? resized(decoded.get(), width, height,

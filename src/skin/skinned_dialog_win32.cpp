@@ -132,7 +132,8 @@ INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   std::optional<SkinImage> image(std::in_place, path);
   if (image->ok() && dpi_ != kBaseDpi) {
     const Rect size = pixels(Rect{0, 0, image->width(), image->height()});
-    image.emplace(path, size.width(), size.height());
+    image.emplace(skinArtPath(skin_.skinFolder, layout_.background, dpi_), size.width(),
+                  size.height());
   }
   if (!image->ok()) {
     showMessage(kBackgroundFailureText, layout_.failureCaption ? layout_.failureCaption : L"");
