@@ -27,6 +27,7 @@ const MessageRow<CPexonDlg> CPexonDlg::kMessageTable[] = {
     {WM_COMMAND, ID_TRAY_EXIT, kAny, &CPexonDlg::onTrayExit},
     {WM_DESTROY, kAny, kAny, &CPexonDlg::onDestroy},
     {WM_WINDOWPOSCHANGED, kAny, kAny, &CPexonDlg::onWindowPosChanged},
+    {WM_DPICHANGED, kAny, kAny, &CPexonDlg::onDpiChanged},
     {WM_QUERYDRAGICON, kAny, kAny, &CPexonDlg::onQueryDragIcon},
     {WM_PAINT, kAny, kAny, &CPexonDlg::onPaintMinimised},
     {WM_TRAY_CALLBACK, kAny, kAny, &CPexonDlg::onTrayCallback},
@@ -198,7 +199,8 @@ void CPexonDlg::loadBackBuffer() {
     if (natural.ok()) skinSize_ = SIZE{natural.width(), natural.height()};
   }
   const Rect scaled = layout::scaled(Rect{0, 0, skinSize_.cx, skinSize_.cy}, dpi_);
-  SkinImage background(skinFolder_ + img::kMain, dpi_ == kBaseDpi ? 0 : scaled.width(),
+  SkinImage background(skinArtPath(skinFolder_, img::kMain, dpi_),
+                       dpi_ == kBaseDpi ? 0 : scaled.width(),
                        dpi_ == kBaseDpi ? 0 : scaled.height());
   if (!background.ok()) return;  // a skin without main.png keeps the buffer it had
   if (dpi_ == kBaseDpi) skinSize_ = SIZE{background.width(), background.height()};
@@ -206,11 +208,11 @@ void CPexonDlg::loadBackBuffer() {
   backBuffer_.reset(background.release());
 }
 
-int CPexonDlg::fittingDpi(int monitorDpi) const {
+int CPexonDlg::fittingDpi(int monitorDpi, HMONITOR on) const {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor))
-    return monitorDpi;
+  if (on == nullptr) on = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+  if (!GetMonitorInfoW(on, &monitor)) return monitorDpi;
   const RECT& work = monitor.rcWork;
   // The frame around the client area, if the window has one, is not scaled.
   RECT frame{0, 0, 0, 0};
@@ -287,6 +289,28 @@ INT_PTR CPexonDlg::onWindowPosChanged(WPARAM, LPARAM lParam) {
     if (pages_) pages_->windowHidden();
   }
   return FALSE;  // the default handling still runs
+}
+
+// Moved to a monitor of another scale (or the scale of this one changed): the suggested
+// rectangle's monitor decides the scale that fits, and everything is made again at it.
+INT_PTR CPexonDlg::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (suggested == nullptr) return FALSE;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  const int dpi = fittingDpi(std::clamp<int>(LOWORD(wParam), kBaseDpi, kMaxDpi),
+                             MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
+  // The old fonts live until the children have the new ones.
+  UniqueFont oldNormal(normalFont_.release()), oldBold(boldFont_.release());
+  dpi_ = dpi;
+  createFonts();
+  backBuffer_.reset();
+  loadBackBuffer();
+  SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, backBufferSize_.cx,
+               backBufferSize_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (pages_) pages_->scaleChanged();
+  journal({L"scale", std::to_wstring(dpi_)});
+  return TRUE;
 }
 
 INT_PTR CPexonDlg::onQueryDragIcon(WPARAM, LPARAM) {

@@ -104,6 +104,7 @@ class CPexonDlg {
   INT_PTR onHideCommand(WPARAM, LPARAM);
   INT_PTR onDestroy(WPARAM, LPARAM);
   INT_PTR onWindowPosChanged(WPARAM, LPARAM);
+  INT_PTR onDpiChanged(WPARAM, LPARAM);
   INT_PTR onQueryDragIcon(WPARAM, LPARAM);
   INT_PTR onPaintMinimised(WPARAM, LPARAM);
   bool initialiseAfterDiscovery();
@@ -113,7 +114,7 @@ class CPexonDlg {
   void createFonts();
   // The scale for the window on its monitor: the monitor's, or the largest that still fits its
   // work area, down to 100 %.
-  int fittingDpi(int monitorDpi) const;
+  int fittingDpi(int monitorDpi, HMONITOR on = nullptr) const;
   void destroyCleanup();
   // tray_win32.cpp
   INT_PTR onTrayCallback(WPARAM, LPARAM);

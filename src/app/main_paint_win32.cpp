@@ -84,6 +84,17 @@ void SkinnedPages::windowHidden() {
   window_.dropBackBuffer();
 }
 
+void SkinnedPages::scaleChanged() {
+  canvas_.setDpi(window_.dpi());
+  canvas_.setFonts(window_.normalFont(), window_.boldFont());
+  controls_.setFont(window_.normalFont());
+  controls_.setDpi(window_.dpi());
+  canvas_.setBitmap(window_.backBuffer());
+  if (!IsWindowVisible(window_.hwnd())) return;  // the next show draws the page
+  controller_.repaint();
+  InvalidateRect(window_.hwnd(), nullptr, TRUE);
+}
+
 void SkinnedPages::beforeShow() {
   // From here on the user shows the window; the start-up frame paints are over.
   startHidden_.disarm();

@@ -44,6 +44,7 @@ class SkinnedPages final : public MainWindowPages,
   // A hidden window keeps neither its back buffer nor any decoded image; beforeShow draws the
   // page again.
   void windowHidden() override;
+  void scaleChanged() override;
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   bool preTranslate(MSG& msg) override;
 
