@@ -106,6 +106,11 @@ add_test(NAME e2e_dialogs
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dialogs_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-dialogs)
 set_tests_properties(e2e_dialogs PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
+# The window at 150 % and 200 % display scale: size, clicks, sharpness, a small screen.
+add_test(NAME e2e_scale
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/scale_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-scale)
+set_tests_properties(e2e_scale PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
 # The mouse pulled out during an Apply: the notice, and the settings sent again on the next plug.
 add_test(NAME e2e_faults
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fault_test.sh ${K8_SIM_DIR}
