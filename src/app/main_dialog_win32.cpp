@@ -300,14 +300,14 @@ INT_PTR CPexonDlg::onDpiChanged(WPARAM wParam, LPARAM lParam) {
   monitor.cbSize = sizeof monitor;
   const int dpi = fittingDpi(std::clamp<int>(LOWORD(wParam), kBaseDpi, kMaxDpi),
                              MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
-  // The old fonts live until the children have the new ones.
+  // The old fonts and buffer live until the pages have the new ones.
   UniqueFont oldNormal(normalFont_.release()), oldBold(boldFont_.release());
+  UniqueBitmap oldBuffer(backBuffer_.release());
   dpi_ = dpi;
   createFonts();
-  backBuffer_.reset();
   loadBackBuffer();
   SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, backBufferSize_.cx,
-               backBufferSize_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+               backBufferSize_.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   if (pages_) pages_->scaleChanged();
   journal({L"scale", std::to_wstring(dpi_)});
   return TRUE;

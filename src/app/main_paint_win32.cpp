@@ -92,7 +92,9 @@ void SkinnedPages::scaleChanged() {
   canvas_.setBitmap(window_.backBuffer());
   if (!IsWindowVisible(window_.hwnd())) return;  // the next show draws the page
   controller_.repaint();
-  InvalidateRect(window_.hwnd(), nullptr, TRUE);
+  // The children too: the page was presented over them.
+  RedrawWindow(window_.hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void SkinnedPages::beforeShow() {

@@ -52,8 +52,9 @@ void ChildControls::setDpi(int dpi) {
     if (!IsWindow(hwnd)) continue;
     const Rect at = layout::scaled(places_[id], dpi_);
     if (font_ != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Not a copy of its old pixels: they were drawn at the old scale.
     SetWindowPos(hwnd, nullptr, at.left, at.top, at.width(), at.height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   }
 }
 

@@ -49,8 +49,19 @@ const SkinImage* SkinCanvas::image(std::wstring_view name, int x, int y) {
   return it->second.get();
 }
 
+void SkinCanvas::touched(Rect pixels) {
+  if (pixels.width() <= 0 || pixels.height() <= 0) return;
+  if (dirty_.width() <= 0) {
+    dirty_ = pixels;
+    return;
+  }
+  dirty_ = {std::min(dirty_.left, pixels.left), std::min(dirty_.top, pixels.top),
+            std::max(dirty_.right, pixels.right), std::max(dirty_.bottom, pixels.bottom)};
+}
+
 // (x, y) in pixels.
 bool SkinCanvas::blend(const SkinImage& image, int x, int y) {
+  touched({x, y, x + image.width(), y + image.height()});
   const SelectedObject target(target_.get(), bitmap_);
   const SelectedObject source(source_.get(), image.bitmap());
   if (!target.ok() || !source.ok()) return false;
@@ -173,6 +184,7 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), textColour_);
   rect = layout::scaled(rect, dpi_);
+  touched(rect);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
   if (align == TextAlign::CentreWrap) {
     // DT_VCENTER works on single lines only: measure the block, then centre it by hand.
@@ -182,6 +194,7 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
                                  &measured, wrap | DT_CALCRECT);
     r.top += (rect.height() - height) / 2;
     r.bottom = r.top + height;
+    touched({r.left, r.top, r.right, r.bottom});
     DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, wrap);
     return;
   }
@@ -190,13 +203,19 @@ void SkinCanvas::drawText(std::wstring_view text, Rect rect, FontKind font, Text
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, flags);
 }
 
-void SkinCanvas::presentTo(HDC target) const {
+void SkinCanvas::presentTo(HDC target, Rect part) const {
   if (bitmap_ == nullptr || target == nullptr) return;
   const MemoryDc& memory = target_;
   const SelectedObject select(memory.get(), bitmap_);
   if (!select.ok()) return;
   RECT client{};
   GetClientRect(window_, &client);
+  if (part.width() > 0 && part.height() > 0) {
+    // A hover repaint: its few images, not the whole window (four times the pixels at 200 %).
+    BitBlt(target, part.left, part.top, part.width(), part.height(), memory.get(), part.left,
+           part.top, SRCCOPY);
+    return;
+  }
   // The buffer is kept in the skin's own format (24 bits when main.png has no alpha), the
   // screen has its own; the system converts through a scratch copy of what is blitted.
   // Copied in bands, that copy stays small and is reused: one window-sized scratch copy
@@ -213,7 +232,9 @@ void SkinCanvas::presentTo(HDC target) const {
 void SkinCanvas::present() {
   if (bitmap_ == nullptr) return;
   const WindowDc window(window_);
-  presentTo(window.get());
+  presentTo(window.get(), wholeDirty_ ? Rect{} : dirty_);
+  dirty_ = {};
+  wholeDirty_ = false;
   releaseBackground();
 }
 

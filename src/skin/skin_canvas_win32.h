@@ -22,7 +22,10 @@ class SkinCanvas : public Canvas {
       : window_(window), folder_(std::move(skinFolder)) {}
 
   // No bitmap: nothing is drawn and nothing presented.
-  void setBitmap(HBITMAP bitmap) { bitmap_ = bitmap; }
+  void setBitmap(HBITMAP bitmap) {
+    bitmap_ = bitmap;
+    wholeDirty_ = true;
+  }
   void setWindow(HWND window) { window_ = window; }
   // A base kept elsewhere (a sub-dialog's pristine background).
   void setBase(HBITMAP base) {
@@ -62,13 +65,14 @@ class SkinCanvas : public Canvas {
   bool drawImage(std::wstring_view name, int x, int y) override;
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
   // Also lets the decoded page background go: what later draws need of it is kept in patches.
+  // Only what was drawn since the last present is copied (everything when nothing was).
   void present() override;
   void keepAsBase() override;
   // The decoded background itself is the base: no copy of the whole window is made.
   bool drawBackground(std::wstring_view name) override;
   bool drawImageOnBase(std::wstring_view name, int x, int y) override;
   // The bitmap onto a context the caller has (WM_ERASEBKGND, WM_PAINT).
-  void presentTo(HDC target) const;
+  void presentTo(HDC target) const { presentTo(target, {}); }
 
  private:
   HWND window_;
@@ -118,6 +122,13 @@ class SkinCanvas : public Canvas {
   // Restores a rectangle of the target from the base (or its patch).
   void restoreBase(int x, int y, int width, int height);
   bool blend(const SkinImage& image, int x, int y);
+  // The part of the bitmap (in pixels) drawn since the last present; all of it after a new
+  // bitmap, or when nothing was drawn.
+  Rect dirty_;
+  bool wholeDirty_ = true;
+  void touched(Rect pixels);
+  // `part` of the bitmap (all of it when empty) onto the target.
+  void presentTo(HDC target, Rect part) const;
 };
 
 }  // namespace k8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window at 150 % and 200 % display scale (the prefix's LogPixels) beside 100 %: its size,
 # clicks at scaled points on both pages and in two sub-dialogs, art and text as sharp as the
-# scale allows, and the window on a 1366 x 768 screen at 125 %.
+# scale allows, a move to a monitor of another scale, and the window on a 1366 x 768 screen at
+# 125 %.
 #   tests/e2e/scale_test.sh SIM_FOLDER WORK_FOLDER
 export E2E_SCREEN=1920x1400  # room for the window at 200 %
 source "$(dirname "$0")/harness.sh"
@@ -99,6 +100,16 @@ for dpi in 96 144 192; do
         click_on "$win" dialogs close
         check "$pct %: the close button ends the single-key dialog" wait_for "dialog closed" no_dialog
       fi
+      if ((dpi == 144)); then
+        # Moved to a monitor at 200 %: drawn as if it had started there.
+        k8sim scale 192
+        sleep 0.5
+        check "150 % to 200 %: the client area is 876 x 645 at 200 %" \
+          test "$(size_of "$win")" = "$((876 * 2))x$((645 * 2))"
+        move_to "$win" 400 40
+        sleep 0.5
+        shot "$win" "$work/rescaled-200.png"
+      fi
     fi
     kill "$E2E_PROGRAM" 2>/dev/null
     wineserver -k 2>/dev/null
@@ -122,6 +133,10 @@ for dpi in 144 192; do
   # The measure itself tells a stretched picture from a sharp one.
   check "$pct %: a stretched picture does not pass as sharp" not_sharper "$stretched" "$stretched" "$art"
 done
+
+check "150 % to 200 %: the window is drawn as one started at 200 % ($(diff_box \
+  "$work/rescaled-200.png" "$shots/Default-basic-200.png"))" \
+  test "$(diff_box "$work/rescaled-200.png" "$shots/Default-basic-200.png")" = none
 
 # A 1366 x 768 screen at 125 %: the window takes the largest scale that fits, all of it on screen.
 e2e_stop
