@@ -210,22 +210,18 @@ void SkinCanvas::presentTo(HDC target, Rect part) const {
   if (!select.ok()) return;
   RECT client{};
   GetClientRect(window_, &client);
-  if (part.width() > 0 && part.height() > 0) {
-    // A hover repaint: its few images, not the whole window (four times the pixels at 200 %).
-    BitBlt(target, part.left, part.top, part.width(), part.height(), memory.get(), part.left,
-           part.top, SRCCOPY);
-    return;
-  }
+  // A hover repaint copies only its few images, not the whole window (four times the pixels at
+  // 200 %).
+  if (part.width() <= 0 || part.height() <= 0) part = {0, 0, client.right, client.bottom};
   // The buffer is kept in the skin's own format (24 bits when main.png has no alpha), the
   // screen has its own; the system converts through a scratch copy of what is blitted.
   // Copied in bands, that copy stays small and is reused: one window-sized scratch copy
   // would stay in the process's heap after it is freed.
   constexpr int kBandBytes = 64 * 1024;
-  const int width = std::max<int>(client.right, 1);
-  const int band = std::max(1, kBandBytes / (width * 4));
-  for (int top = 0; top < client.bottom; top += band) {
-    const int rows = std::min<int>(band, client.bottom - top);
-    BitBlt(target, 0, top, client.right, rows, memory.get(), 0, top, SRCCOPY);
+  const int band = std::max(1, kBandBytes / (std::max(part.width(), 1) * 4));
+  for (int top = part.top; top < part.bottom; top += band) {
+    const int rows = std::min(band, part.bottom - top);
+    BitBlt(target, part.left, top, part.width(), rows, memory.get(), part.left, top, SRCCOPY);
   }
 }
 

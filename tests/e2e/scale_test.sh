@@ -140,6 +140,7 @@ check "150 % to 200 %: the window is drawn as one started at 200 % ($(diff_box \
 
 # A 1366 x 768 screen at 125 %: the window takes the largest scale that fits, all of it on screen.
 e2e_stop
+rm -rf "$work/session"  # its prefix is not needed again: one copy on disk at a time
 E2E_DPI=120
 E2E_SCREEN=1366x768 e2e_start "$work/small" "$work/prefix-template" || exit 1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f </dev/null >/dev/null 2>&1
