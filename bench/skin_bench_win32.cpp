@@ -1,9 +1,11 @@
 // Drawing speed of the main window under the shipped Default skin: a full Basic page draw (about
 // sixty images, texts and the page's child windows) and one hover repaint, each with the decoded
-// images kept (as the program draws) and with every image decoded anew for each draw.
-//   skin_bench.exe [SKIN_FOLDER] [ROUNDS]
+// images kept (as the program draws) and with every image decoded anew for each draw, at a
+// display scale (DPI, 96 unless given).
+//   skin_bench.exe [SKIN_FOLDER] [ROUNDS] [DPI]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +17,7 @@
 #include "pages/skin_names.h"
 #include "platform/handles_win32.h"
 #include "platform/profile.h"
+#include "skin/display_scale_win32.h"
 #include "skin/skin_canvas_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -53,10 +56,12 @@ double now() {
   return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int run(const std::wstring& folder, int rounds) {
+int run(const std::wstring& folder, int rounds, int dpi) {
   const ImageLibraryHold hold;
-  SkinImage main(folder + img::kMain);
-  if (!main.ok()) {
+  const SkinImage natural(folder + img::kMain);
+  const Rect size = layout::scaled(Rect{0, 0, natural.width(), natural.height()}, dpi);
+  SkinImage main(skinArtPath(folder, img::kMain, dpi), size.width(), size.height());
+  if (!natural.ok() || !main.ok()) {
     std::fprintf(stderr, "skin_bench: no main.png in the skin folder\n");
     return 2;
   }
@@ -64,13 +69,15 @@ int run(const std::wstring& folder, int rounds) {
                                 main.height(), nullptr, nullptr, nullptr, nullptr);
   if (window == nullptr) return 2;
   UniqueBitmap backBuffer(main.release());
-  UniqueFont font(
-      CreateFontW(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, L"Arial"));
+  UniqueFont font(CreateFontW(layout::scaled(14, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0,
+                              0, 0, FF_SWISS, L"Arial"));
   SkinCanvas canvas(window, folder);
+  canvas.setDpi(dpi);
   canvas.setBitmap(backBuffer.get());
   canvas.setFonts(font.get(), font.get());
   ChildControls controls(window);
   controls.setFont(font.get());
+  controls.setDpi(dpi);
   QuietHost host;
   SettingsState settings;
   resetKeyDefaults(settings.working);
@@ -104,8 +111,9 @@ int run(const std::wstring& folder, int rounds) {
       controller.mouseHover(i % 2 == 0 ? kBox1 : kBox2);
     }
     const double hoverMs = (now() - start) * 1000 / (rounds * 4);
-    std::printf("%-26s full Basic page draw %6.2f ms   hover repaint (box 1 <-> box 2) %5.2f ms\n",
-                cached ? "images kept per skin:" : "images decoded per draw:", pageMs, hoverMs);
+    std::printf(
+        "%3d DPI, %-26s full Basic page draw %6.2f ms   hover repaint (box 1 <-> box 2) %5.2f ms\n",
+        dpi, cached ? "images kept per skin:" : "images decoded per draw:", pageMs, hoverMs);
   }
   DestroyWindow(window);
   std::remove("skin-bench-str.ini");
@@ -118,5 +126,6 @@ int run(const std::wstring& folder, int rounds) {
 int wmain(int argc, wchar_t** argv) {
   std::wstring folder = argc > 1 ? argv[1] : L"Skins/Default";
   const int rounds = argc > 2 ? std::max(1, _wtoi(argv[2])) : 20;
-  return k8::run(folder, rounds);
+  const int dpi = argc > 3 ? std::clamp(_wtoi(argv[3]), k8::kBaseDpi, k8::kMaxDpi) : k8::kBaseDpi;
+  return k8::run(folder, rounds, dpi);
 }

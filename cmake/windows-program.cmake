@@ -127,3 +127,8 @@ add_test(NAME e2e_dllsafety
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dllsafety_test.sh ${K8_RELEASE} ${K8_SIM_DIR}
           ${CMAKE_BINARY_DIR}/e2e-dllsafety $<TARGET_FILE:planted>)
 set_tests_properties(e2e_dllsafety PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+
+# The window at 150 % and 200 % display scale: size, clicks, sharpness, a small screen.
+add_test(NAME e2e_scale
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/scale_test.sh ${K8_SIM_DIR} ${CMAKE_BINARY_DIR}/e2e-scale)
+set_tests_properties(e2e_scale PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

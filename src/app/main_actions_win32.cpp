@@ -10,6 +10,7 @@
 #include "device/transport.h"
 #include "dialogs/dialog_rules.h"
 #include "dialogs/skins_dialog_win32.h"
+#include "pages/layout_table.h"
 #include "platform/colour_dialog_win32.h"
 #include "settings/config_file.h"
 #include "sync/program_apply.h"
@@ -92,6 +93,7 @@ void SkinnedPages::startDrag(Point p) {
   // would leave the system moving the window with no button held down.
   const bool dialogRan = std::exchange(dialogRan_, false);
   if (dialogRan || !IsWindowVisible(window_.hwnd())) return;
+  p = {layout::scaled(p.x, window_.dpi()), layout::scaled(p.y, window_.dpi())};
   PostMessageW(window_.hwnd(), WM_NCLBUTTONDOWN, HTCAPTION,
                static_cast<LPARAM>((static_cast<unsigned>(p.y) << 16) |
                                    (static_cast<unsigned>(p.x) & 0xFFFF)));

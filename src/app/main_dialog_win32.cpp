@@ -1,5 +1,6 @@
 #include "app/main_dialog_win32.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -7,11 +8,13 @@
 #include "app/resource_ids.h"
 #include "i18n/str_ini.h"
 #include "i18n/ui_fonts_win32.h"
+#include "pages/layout_table.h"
 #include "pages/skin_names.h"
 #include "platform/modal_windows.h"
 #include "platform/system_profile.h"
 #include "platform/text.h"
 #include "settings/config_file.h"
+#include "skin/display_scale_win32.h"
 #include "skin/skin_image_win32.h"
 
 namespace k8 {
@@ -24,6 +27,7 @@ const MessageRow<CPexonDlg> CPexonDlg::kMessageTable[] = {
     {WM_COMMAND, ID_TRAY_EXIT, kAny, &CPexonDlg::onTrayExit},
     {WM_DESTROY, kAny, kAny, &CPexonDlg::onDestroy},
     {WM_WINDOWPOSCHANGED, kAny, kAny, &CPexonDlg::onWindowPosChanged},
+    {WM_DPICHANGED, kAny, kAny, &CPexonDlg::onDpiChanged},
     {WM_QUERYDRAGICON, kAny, kAny, &CPexonDlg::onQueryDragIcon},
     {WM_PAINT, kAny, kAny, &CPexonDlg::onPaintMinimised},
     {WM_TRAY_CALLBACK, kAny, kAny, &CPexonDlg::onTrayCallback},
@@ -80,6 +84,7 @@ INT_PTR CPexonDlg::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     onTaskbarCreated();
     return FALSE;
   }
+  if (message == kGetScaleMessage) return setDialogResult(hwnd_, dpi_);
   INT_PTR result = FALSE;
   if (pages_ && pages_->handleMessage(message, wParam, lParam, result)) return result;
   if (dispatchMessage(*this, std::span(kMessageTable, kMessageTableSize), message, wParam, lParam,
@@ -169,7 +174,12 @@ void CPexonDlg::loadLanguageAndSkin() {
   skinName_ = skin.skinName;
   textColor_ = skin.textColor;
   skinFolder_ = (paths_.skins / skinName_).wstring();
+  dpi_ = kBaseDpi;
   loadBackBuffer();
+  if (const int dpi = fittingDpi(windowDpi(hwnd_)); dpi != kBaseDpi) {
+    dpi_ = dpi;
+    loadBackBuffer();
+  }
   SetWindowPos(hwnd_, nullptr, 0, 0, backBufferSize_.cx, backBufferSize_.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -179,14 +189,42 @@ void CPexonDlg::changeSkin(std::wstring name, std::wstring folder,
   skinName_ = std::move(name);
   skinFolder_ = std::move(folder);
   textColor_ = colour;
+  skinSize_ = SIZE{0, 0};
   loadBackBuffer();
 }
 
 void CPexonDlg::loadBackBuffer() {
-  SkinImage background(skinFolder_ + img::kMain);
+  if (dpi_ != kBaseDpi && skinSize_.cx == 0) {
+    const SkinImage natural(skinFolder_ + img::kMain);
+    if (natural.ok()) skinSize_ = SIZE{natural.width(), natural.height()};
+  }
+  const Rect scaled = layout::scaled(Rect{0, 0, skinSize_.cx, skinSize_.cy}, dpi_);
+  SkinImage background(skinArtPath(skinFolder_, img::kMain, dpi_),
+                       dpi_ == kBaseDpi ? 0 : scaled.width(),
+                       dpi_ == kBaseDpi ? 0 : scaled.height());
   if (!background.ok()) return;  // a skin without main.png keeps the buffer it had
+  if (dpi_ == kBaseDpi) skinSize_ = SIZE{background.width(), background.height()};
   backBufferSize_ = SIZE{background.width(), background.height()};
   backBuffer_.reset(background.release());
+}
+
+int CPexonDlg::fittingDpi(int monitorDpi, HMONITOR on) const {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (on == nullptr) on = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+  if (!GetMonitorInfoW(on, &monitor)) return monitorDpi;
+  const RECT& work = monitor.rcWork;
+  // The frame around the client area, if the window has one, is not scaled.
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+  const int roomX = (work.right - work.left) - (frame.right - frame.left);
+  const int roomY = (work.bottom - work.top) - (frame.bottom - frame.top);
+  int dpi = monitorDpi;
+  while (dpi > kBaseDpi &&
+         (layout::scaled(skinSize_.cx, dpi) > roomX || layout::scaled(skinSize_.cy, dpi) > roomY))
+    --dpi;
+  return dpi;
 }
 
 bool CPexonDlg::ensureBackBuffer() {
@@ -203,11 +241,25 @@ bool CPexonDlg::ensureBackBuffer() {
 
 void CPexonDlg::createFonts() {
   const UiFonts fonts = systemUiFonts(language_);
-  normalFont_.reset(createUiFont(fonts.normal));
-  boldFont_.reset(createUiFont(fonts.bold));
+  normalFont_.reset(createScaledUiFont(fonts.normal, dpi_));
+  boldFont_.reset(createScaledUiFont(fonts.bold, dpi_));
 }
 
 void CPexonDlg::showWindow() {
+  // Never partly off its monitor's work area (the window fits it: fittingDpi).
+  RECT window{};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetWindowRect(hwnd_, &window) &&
+      GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    const int x = std::max<int>(
+        work.left, std::min<int>(window.left, work.right - (window.right - window.left)));
+    const int y = std::max<int>(
+        work.top, std::min<int>(window.top, work.bottom - (window.bottom - window.top)));
+    if (x != window.left || y != window.top)
+      SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   // Shown first: brought forward while still hidden, the window could come up behind the one
   // the user just clicked (the notification area's).
   ShowWindow(hwnd_, SW_SHOW);
@@ -237,6 +289,28 @@ INT_PTR CPexonDlg::onWindowPosChanged(WPARAM, LPARAM lParam) {
     if (pages_) pages_->windowHidden();
   }
   return FALSE;  // the default handling still runs
+}
+
+// Moved to a monitor of another scale (or the scale of this one changed): the suggested
+// rectangle's monitor decides the scale that fits, and everything is made again at it.
+INT_PTR CPexonDlg::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (suggested == nullptr) return FALSE;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  const int dpi = fittingDpi(std::clamp<int>(LOWORD(wParam), kBaseDpi, kMaxDpi),
+                             MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
+  // The old fonts and buffer live until the pages have the new ones.
+  UniqueFont oldNormal(normalFont_.release()), oldBold(boldFont_.release());
+  UniqueBitmap oldBuffer(backBuffer_.release());
+  dpi_ = dpi;
+  createFonts();
+  loadBackBuffer();
+  SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, backBufferSize_.cx,
+               backBufferSize_.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  if (pages_) pages_->scaleChanged();
+  journal({L"scale", std::to_wstring(dpi_)});
+  return TRUE;
 }
 
 INT_PTR CPexonDlg::onQueryDragIcon(WPARAM, LPARAM) {

@@ -77,6 +77,8 @@ class CPexonDlg {
   void dropBackBuffer() { backBuffer_.reset(); }
   bool ensureBackBuffer();
   HFONT normalFont() const { return normalFont_.get(); }
+  // The scale everything of the window is drawn at (96: 100 %).
+  int dpi() const { return dpi_; }
   HFONT boldFont() const { return boldFont_.get(); }
 
   // The skin chosen in the skins dialog: its folder, text colour and a new back buffer from its
@@ -102,6 +104,7 @@ class CPexonDlg {
   INT_PTR onHideCommand(WPARAM, LPARAM);
   INT_PTR onDestroy(WPARAM, LPARAM);
   INT_PTR onWindowPosChanged(WPARAM, LPARAM);
+  INT_PTR onDpiChanged(WPARAM, LPARAM);
   INT_PTR onQueryDragIcon(WPARAM, LPARAM);
   INT_PTR onPaintMinimised(WPARAM, LPARAM);
   bool initialiseAfterDiscovery();
@@ -109,6 +112,9 @@ class CPexonDlg {
   // Decodes the skin's main.png as the window's back buffer.
   void loadBackBuffer();
   void createFonts();
+  // The scale for the window on its monitor: the monitor's, or the largest that still fits its
+  // work area, down to 100 %.
+  int fittingDpi(int monitorDpi, HMONITOR on = nullptr) const;
   void destroyCleanup();
   // tray_win32.cpp
   INT_PTR onTrayCallback(WPARAM, LPARAM);
@@ -148,6 +154,8 @@ class CPexonDlg {
   std::array<std::uint8_t, 3> textColor_{0, 255, 0};
   UniqueBitmap backBuffer_;
   SIZE backBufferSize_{0, 0};
+  SIZE skinSize_{0, 0};  // main.png's own size, at 96 DPI
+  int dpi_ = 96;
   UniqueFont normalFont_, boldFont_;
   std::unique_ptr<MainWindowPages> pages_;
   bool cleanedUp_ = false;

@@ -7,6 +7,7 @@
 #include "app/skinned_pages_win32.h"
 #include "device/hot_plug.h"
 #include "pages/control_colours.h"
+#include "pages/layout_table.h"
 #include "platform/list_mouse_win32.h"
 #include "platform/modal_windows.h"
 
@@ -46,11 +47,10 @@ const MessageRow<SkinnedPages> SkinnedPages::kMessageTable[] = {
     {WM_CONTEXTMENU, kAny, kAny, &SkinnedPages::onContextMenu},
 };
 
-namespace {
-
-Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-}  // namespace
+// Mouse points go to the pages in 96-DPI units.
+Point SkinnedPages::pointOf(LPARAM lParam) const {
+  return layout::unscaled(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, window_.dpi());
+}
 
 SkinnedPages::SkinnedPages(CPexonDlg& window)
     : window_(window),
@@ -69,6 +69,8 @@ SkinnedPages::SkinnedPages(CPexonDlg& window)
                 recorderWindow_),
       controller_(canvas_, controls_, *this, basic_, advanced_) {
   const auto colour = window.textColor();
+  canvas_.setDpi(window.dpi());
+  controls_.setDpi(window.dpi());
   canvas_.setBitmap(window.backBuffer());
   canvas_.setFonts(window.normalFont(), window.boldFont());
   canvas_.setTextColour(RGB(colour[0], colour[1], colour[2]));
@@ -82,6 +84,19 @@ void SkinnedPages::windowHidden() {
   canvas_.setBitmap(nullptr);
   canvas_.dropImages();
   window_.dropBackBuffer();
+}
+
+void SkinnedPages::scaleChanged() {
+  canvas_.setDpi(window_.dpi());
+  canvas_.setFonts(window_.normalFont(), window_.boldFont());
+  controls_.setFont(window_.normalFont());
+  controls_.setDpi(window_.dpi());
+  canvas_.setBitmap(window_.backBuffer());
+  if (!IsWindowVisible(window_.hwnd())) return;  // the next show draws the page
+  controller_.repaint();
+  // The children too: the page was presented over them.
+  RedrawWindow(window_.hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void SkinnedPages::beforeShow() {

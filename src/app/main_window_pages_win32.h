@@ -23,6 +23,9 @@ class MainWindowPages {
   virtual void beforeShow() {}
   // The window was hidden: what only a shown window needs can go.
   virtual void windowHidden() {}
+  // The window's scale changed: its back buffer and fonts are new; the page is drawn again at
+  // the new scale, its child controls moved and given the new font.
+  virtual void scaleChanged() {}
   // Painting, erasing, mouse and child-colour messages. Return true when handled, with the
   // dialog procedure's result in `result`.
   virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;

@@ -52,6 +52,13 @@ std::optional<SimCommand> parseSimCommand(const std::vector<std::string>& words)
     c.value = *value;
     return c;
   }
+  if (words[0] == "scale" && words.size() == 2) {
+    const auto dpi = number(words[1], kMaxSimDpi + 1);
+    if (!dpi || *dpi < kMinSimDpi) return std::nullopt;
+    c.kind = SimCommand::Kind::Scale;
+    c.dpi = *dpi;
+    return c;
+  }
   if (words[0] != "report" || words.size() < 3 || words.size() > 4) return std::nullopt;
   c.kind = SimCommand::Kind::Report;
   const auto kind = byteValue(words[1]);
@@ -83,6 +90,7 @@ std::string formatSimCommand(const SimCommand& command) {
     case SimCommand::Kind::UnplugAfter: return "unplug-after " + std::to_string(command.transfers);
     case SimCommand::Kind::Set:
       return "set " + std::to_string(command.offset) + ' ' + std::to_string(command.value);
+    case SimCommand::Kind::Scale: return "scale " + std::to_string(command.dpi);
     case SimCommand::Kind::Report: break;
   }
   return "report " + std::to_string(command.reportKind) + ' ' + std::to_string(command.value) +

@@ -44,6 +44,7 @@ class SkinnedPages final : public MainWindowPages,
   // A hidden window keeps neither its back buffer nor any decoded image; beforeShow draws the
   // page again.
   void windowHidden() override;
+  void scaleChanged() override;
   bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   bool preTranslate(MSG& msg) override;
 
@@ -91,6 +92,7 @@ class SkinnedPages final : public MainWindowPages,
   INT_PTR onContextMenu(WPARAM, LPARAM);
 
   static const MessageRow<SkinnedPages> kMessageTable[];
+  Point pointOf(LPARAM lParam) const;
 
   ImageLibraryHold images_;  // GDI+ stays up while the window can draw
   CPexonDlg& window_;

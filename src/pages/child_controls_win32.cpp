@@ -1,5 +1,6 @@
 #include "pages/child_controls_win32.h"
 
+#include "pages/layout_table.h"
 #include "platform/list_mouse_win32.h"
 
 namespace k8 {
@@ -35,13 +36,27 @@ LRESULT ChildControls::send(int id, UINT message, WPARAM wParam, LPARAM lParam) 
 HWND ChildControls::make(int id, const wchar_t* cls, DWORD style, DWORD exStyle, Rect rect,
                          const std::wstring& text) {
   destroy(id);
-  HWND hwnd = CreateWindowExW(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.left,
-                              rect.top, rect.width(), rect.height(), parent_,
+  const Rect at = layout::scaled(rect, dpi_);
+  HWND hwnd = CreateWindowExW(exStyle, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, at.left,
+                              at.top, at.width(), at.height(), parent_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   if (hwnd == nullptr) return nullptr;
   if (font_ != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   children_[id] = hwnd;
+  places_[id] = rect;
   return hwnd;
+}
+
+void ChildControls::setDpi(int dpi) {
+  dpi_ = dpi;
+  for (const auto& [id, hwnd] : children_) {
+    if (!IsWindow(hwnd)) continue;
+    const Rect at = layout::scaled(places_[id], dpi_);
+    if (font_ != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Not a copy of its old pixels: they were drawn at the old scale.
+    SetWindowPos(hwnd, nullptr, at.left, at.top, at.width(), at.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  }
 }
 
 namespace {
@@ -89,6 +104,7 @@ void ChildControls::destroy(int id) {
   HWND hwnd = it->second;
   // Erased first: destroying a focused list can send notifications that come back here.
   children_.erase(it);
+  places_.erase(id);
   if (IsWindow(hwnd)) DestroyWindow(hwnd);
 }
 
@@ -120,11 +136,12 @@ Rect ChildControls::itemRect(int id, int index) const {
   RECT r{};
   if (send(id, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) == LB_ERR)
     return {};
-  return {r.left, r.top, r.right, r.bottom};
+  return layout::unscaled(Rect{r.left, r.top, r.right, r.bottom}, dpi_);
 }
 
 int ChildControls::itemFromPoint(int id, Point p) const {
   if (!exists(id) || p.x < 0 || p.y < 0) return kNoItem;
+  p = {layout::scaled(p.x, dpi_), layout::scaled(p.y, dpi_)};
   const LRESULT r =
       send(id, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
   // The high word is 1 when the point lies outside every item.
@@ -157,7 +174,7 @@ Rect ChildControls::rect(int id) const {
   RECT r{};
   GetWindowRect(hwnd, &r);
   MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right, r.bottom};
+  return layout::unscaled(Rect{r.left, r.top, r.right, r.bottom}, dpi_);
 }
 
 std::wstring ChildControls::text(int id) const {

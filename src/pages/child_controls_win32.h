@@ -20,6 +20,9 @@ class ChildControls : public Controls {
   ChildControls& operator=(const ChildControls&) = delete;
 
   void setFont(HFONT font) { font_ = font; }
+  // Rectangles and points of the seam are in 96-DPI units, the children at `dpi`: existing ones
+  // move to their places at the new scale and take the font set last.
+  void setDpi(int dpi);
   HWND window(int id) const;
 
   void createListBox(int id, Rect rect, const std::vector<std::wstring>& items,
@@ -54,7 +57,9 @@ class ChildControls : public Controls {
   LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   HWND parent_;
   HFONT font_ = nullptr;
+  int dpi_ = 96;
   std::map<int, HWND> children_;
+  std::map<int, Rect> places_;  // where each child was asked for, in 96-DPI units
 };
 
 }  // namespace k8

@@ -103,4 +103,19 @@ constexpr Rect scaled(Rect r, int dpi) {
   return {scaled(r.left, dpi), scaled(r.top, dpi), scaled(r.right, dpi), scaled(r.bottom, dpi)};
 }
 
+// The table coordinate of a pixel at `dpi`: the largest v with scaled(v, dpi) <= p, so that a
+// point lies in a rectangle of the table exactly when its pixel lies in the scaled rectangle.
+constexpr int unscaled(int p, int dpi) {
+  if (dpi <= 0) return p;
+  int v = static_cast<int>((static_cast<long long>(p) * 96) / dpi);
+  while (scaled(v + 1, dpi) <= p) ++v;
+  while (v > -(1 << 30) && scaled(v, dpi) > p) --v;
+  return v;
+}
+constexpr Point unscaled(Point p, int dpi) { return {unscaled(p.x, dpi), unscaled(p.y, dpi)}; }
+constexpr Rect unscaled(Rect r, int dpi) {
+  return {unscaled(r.left, dpi), unscaled(r.top, dpi), unscaled(r.right, dpi),
+          unscaled(r.bottom, dpi)};
+}
+
 }  // namespace k8::layout

@@ -22,7 +22,10 @@ class SkinCanvas : public Canvas {
       : window_(window), folder_(std::move(skinFolder)) {}
 
   // No bitmap: nothing is drawn and nothing presented.
-  void setBitmap(HBITMAP bitmap) { bitmap_ = bitmap; }
+  void setBitmap(HBITMAP bitmap) {
+    bitmap_ = bitmap;
+    wholeDirty_ = true;
+  }
   void setWindow(HWND window) { window_ = window; }
   // A base kept elsewhere (a sub-dialog's pristine background).
   void setBase(HBITMAP base) {
@@ -38,9 +41,19 @@ class SkinCanvas : public Canvas {
   }
   // A new skin: the images decoded from the old one are dropped.
   void setSkinFolder(std::wstring folder) {
-    if (folder != folder_) dropImages();
+    if (folder != folder_) {
+      dropImages();
+      sizes_.clear();
+    }
     folder_ = std::move(folder);
   }
+  // Positions and sizes come in 96-DPI units and are drawn at `dpi`; a new scale drops the
+  // images made for the old one.
+  void setDpi(int dpi) {
+    if (dpi != dpi_) dropImages();
+    dpi_ = dpi;
+  }
+  int dpi() const { return dpi_; }
   void setFonts(HFONT normal, HFONT bold) {
     normal_ = normal;
     bold_ = bold;
@@ -52,13 +65,14 @@ class SkinCanvas : public Canvas {
   bool drawImage(std::wstring_view name, int x, int y) override;
   void drawText(std::wstring_view text, Rect rect, FontKind font, TextAlign align) override;
   // Also lets the decoded page background go: what later draws need of it is kept in patches.
+  // Only what was drawn since the last present is copied (everything when nothing was).
   void present() override;
   void keepAsBase() override;
   // The decoded background itself is the base: no copy of the whole window is made.
   bool drawBackground(std::wstring_view name) override;
   bool drawImageOnBase(std::wstring_view name, int x, int y) override;
   // The bitmap onto a context the caller has (WM_ERASEBKGND, WM_PAINT).
-  void presentTo(HDC target) const;
+  void presentTo(HDC target) const { presentTo(target, {}); }
 
  private:
   HWND window_;
@@ -68,12 +82,16 @@ class SkinCanvas : public Canvas {
   UniqueBitmap ownedBase_;
   bool baseIsImage_ = false;  // base_ is a decoded image of images_
   std::wstring background_;   // name of the page background last drawn
+  int dpi_ = 96;
   HFONT normal_ = nullptr;
   HFONT bold_ = nullptr;
   COLORREF textColour_ = RGB(0, 255, 0);
   std::function<void()> onFailure_;
   // Each image is decoded once per skin (null: it could not be decoded; not tried again).
+  // At another scale than 96 DPI they are kept under their name and drawn size.
   std::map<std::wstring, std::unique_ptr<SkinImage>, std::less<>> images_;
+  // Each image's own size, from which its size at a scale follows ({0, 0}: no such image).
+  std::map<std::wstring, SIZE, std::less<>> sizes_;
   // The pieces of the page background that drawImageOnBase restores ({x, y, width, height}),
   // cut out of it while it was decoded. They stand in for the window-sized background once it
   // is let go; a piece not yet cut decodes the background again.
@@ -84,9 +102,11 @@ class SkinCanvas : public Canvas {
   MemoryDc target_{nullptr};
   MemoryDc source_{nullptr};
 
-  const SkinImage* image(std::wstring_view name);
+  // The image drawn with its top left at (x, y) in 96-DPI units, at the canvas's scale.
+  const SkinImage* image(std::wstring_view name, int x, int y);
+  std::wstring imageKey(std::wstring_view name, int x, int y);
   // image(), reporting a failure to the dialogs' handler.
-  const SkinImage* imageOrReport(std::wstring_view name);
+  const SkinImage* imageOrReport(std::wstring_view name, int x, int y);
   // Makes the decoded page background the base when it is opaque; false otherwise.
   bool baseFromBackground();
   void forgetImageBase() {
@@ -102,6 +122,13 @@ class SkinCanvas : public Canvas {
   // Restores a rectangle of the target from the base (or its patch).
   void restoreBase(int x, int y, int width, int height);
   bool blend(const SkinImage& image, int x, int y);
+  // The part of the bitmap (in pixels) drawn since the last present; all of it after a new
+  // bitmap, or when nothing was drawn.
+  Rect dirty_;
+  bool wholeDirty_ = true;
+  void touched(Rect pixels);
+  // `part` of the bitmap (all of it when empty) onto the target.
+  void presentTo(HDC target, Rect part) const;
 };
 
 }  // namespace k8

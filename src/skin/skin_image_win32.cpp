@@ -56,6 +56,7 @@ class GdipBitmap {
     if (K8_GDIPLUS(GdipCreateBitmapFromFile, path.c_str(), &bitmap_) != Gdiplus::Ok)
       bitmap_ = nullptr;
   }
+  explicit GdipBitmap(Gdiplus::GpBitmap* owned) : bitmap_(owned) {}
   ~GdipBitmap() {
     if (bitmap_ != nullptr) K8_GDIPLUS(GdipDisposeImage, bitmap_);
   }
@@ -76,6 +77,39 @@ bool paletteHasAlpha(Gdiplus::GpBitmap* bitmap) {
   auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
   if (K8_GDIPLUS(GdipGetImagePalette, bitmap, palette, size) != Gdiplus::Ok) return false;
   return (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
+}
+
+// `source` redrawn at width x height with a high-quality filter; the edge pixels are mirrored
+// outwards so that the filter does not fade the border. Null on failure.
+Gdiplus::GpBitmap* resized(Gdiplus::GpBitmap* source, UINT sourceWidth, UINT sourceHeight,
+                           UINT width, UINT height, Gdiplus::PixelFormat format) {
+  Gdiplus::GpBitmap* out = nullptr;
+  if (K8_GDIPLUS(GdipCreateBitmapFromScan0, static_cast<INT>(width), static_cast<INT>(height), 0,
+                 format, nullptr, &out) != Gdiplus::Ok)
+    return nullptr;
+  Gdiplus::GpGraphics* graphics = nullptr;
+  Gdiplus::GpImageAttributes* attributes = nullptr;
+  bool drawn = false;
+  if (K8_GDIPLUS(GdipGetImageGraphicsContext, reinterpret_cast<Gdiplus::GpImage*>(out),
+                 &graphics) == Gdiplus::Ok &&
+      K8_GDIPLUS(GdipCreateImageAttributes, &attributes) == Gdiplus::Ok) {
+    K8_GDIPLUS(GdipSetCompositingMode, graphics, Gdiplus::CompositingModeSourceCopy);
+    K8_GDIPLUS(GdipSetInterpolationMode, graphics, Gdiplus::InterpolationModeHighQualityBicubic);
+    K8_GDIPLUS(GdipSetPixelOffsetMode, graphics, Gdiplus::PixelOffsetModeHalf);
+    K8_GDIPLUS(GdipSetImageAttributesWrapMode, attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+    drawn =
+        K8_GDIPLUS(GdipDrawImageRectRectI, graphics, reinterpret_cast<Gdiplus::GpImage*>(source), 0,
+                   0, static_cast<INT>(width), static_cast<INT>(height), 0, 0,
+                   static_cast<INT>(sourceWidth), static_cast<INT>(sourceHeight),
+                   Gdiplus::UnitPixel, attributes, nullptr, nullptr) == Gdiplus::Ok;
+  }
+  if (attributes != nullptr) K8_GDIPLUS(GdipDisposeImageAttributes, attributes);
+  if (graphics != nullptr) K8_GDIPLUS(GdipDeleteGraphics, graphics);
+  if (!drawn) {
+    K8_GDIPLUS(GdipDisposeImage, reinterpret_cast<Gdiplus::GpImage*>(out));
+    return nullptr;
+  }
+  return out;
 }
 
 }  // namespace
@@ -114,13 +148,13 @@ bool ImageLibrary::running() {
   return library().token != 0;
 }
 
-SkinImage::SkinImage(const std::wstring& path) {
+SkinImage::SkinImage(const std::wstring& path, int wantWidth, int wantHeight) {
   ImageLibrary::acquire();
-  const GdipBitmap source(path);
-  if (source.get() == nullptr) return;
+  GdipBitmap decoded(path);
+  if (decoded.get() == nullptr) return;
   UINT width = 0, height = 0;
   Gdiplus::PixelFormat format = 0;
-  auto* image = reinterpret_cast<Gdiplus::GpImage*>(source.get());
+  auto* image = reinterpret_cast<Gdiplus::GpImage*>(decoded.get());
   if (K8_GDIPLUS(GdipGetImageWidth, image, &width) != Gdiplus::Ok ||
       K8_GDIPLUS(GdipGetImageHeight, image, &height) != Gdiplus::Ok ||
       K8_GDIPLUS(GdipGetImagePixelFormat, image, &format) != Gdiplus::Ok)
@@ -128,11 +162,31 @@ SkinImage::SkinImage(const std::wstring& path) {
   if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) return;
 
   const bool alpha = Gdiplus::IsAlphaPixelFormat(format) ||
-                     (Gdiplus::IsIndexedPixelFormat(format) && paletteHasAlpha(source.get()));
+                     (Gdiplus::IsIndexedPixelFormat(format) && paletteHasAlpha(decoded.get()));
   const bool rgb24 = !alpha && format == PixelFormat24bppRGB;
   const WORD bits = rgb24 ? 24 : 32;
   const Gdiplus::PixelFormat lockAs =
       alpha ? PixelFormat32bppARGB : (rgb24 ? PixelFormat24bppRGB : PixelFormat32bppRGB);
+
+  // Art for another display scale is made from this one when the skin has none of its own.
+  // Art made for the scale may differ by a pixel where an edge was rounded the other way: it
+  // is drawn as it is rather than blurred by a redraw.
+  const auto off = [](int want, UINT have) { return want - static_cast<int>(have); };
+  const bool resize = wantWidth > 0 && wantHeight > 0 &&
+                      (off(wantWidth, width) > 1 || off(wantWidth, width) < -1 ||
+                       off(wantHeight, height) > 1 || off(wantHeight, height) < -1);
+  if (resize && (wantWidth > static_cast<int>(kMaxSide) || wantHeight > static_cast<int>(kMaxSide)))
+    return;
+  const GdipBitmap scaledCopy(resize ? resized(decoded.get(), width, height,
+                                               static_cast<UINT>(wantWidth),
+                                               static_cast<UINT>(wantHeight), lockAs)
+                                     : nullptr);
+  if (resize) {
+    if (scaledCopy.get() == nullptr) return;
+    width = static_cast<UINT>(wantWidth);
+    height = static_cast<UINT>(wantHeight);
+  }
+  Gdiplus::GpBitmap* const source = resize ? scaledCopy.get() : decoded.get();
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -153,11 +207,11 @@ SkinImage::SkinImage(const std::wstring& path) {
   data.PixelFormat = lockAs;
   data.Scan0 = pixels;
   const Gdiplus::GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
-  if (K8_GDIPLUS(GdipBitmapLockBits, source.get(), &all,
+  if (K8_GDIPLUS(GdipBitmapLockBits, source, &all,
                  Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf, lockAs,
                  &data) != Gdiplus::Ok)
     return;
-  K8_GDIPLUS(GdipBitmapUnlockBits, source.get(), &data);
+  K8_GDIPLUS(GdipBitmapUnlockBits, source, &data);
 
   if (alpha)
     premultiplyBgra(

@@ -34,7 +34,8 @@ class ImageLibraryHold {
 // One decoded image; counts towards the ImageLibrary while it lives.
 class SkinImage {
  public:
-  explicit SkinImage(const std::wstring& path);
+  // Decoded at its own size, or redrawn at wantWidth x wantHeight when both are given.
+  explicit SkinImage(const std::wstring& path, int wantWidth = 0, int wantHeight = 0);
   ~SkinImage();
   SkinImage(const SkinImage&) = delete;
   SkinImage& operator=(const SkinImage&) = delete;

@@ -6,8 +6,10 @@
 #include "i18n/dialog_texts.h"
 #include "i18n/language.h"
 #include "i18n/ui_fonts_win32.h"
+#include "pages/layout_table.h"
 #include "platform/list_mouse_win32.h"
 #include "platform/modal_windows.h"
+#include "skin/display_scale_win32.h"
 #include "skin/mem_dc_win32.h"
 #include "skin/skin_image_win32.h"
 
@@ -34,9 +36,13 @@ std::vector<WORD> emptyTemplate() {
   return t;
 }
 
-Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
 }  // namespace
+
+Point SkinnedDialog::pointOf(LPARAM lParam) const {
+  return layout::unscaled(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_);
+}
+
+Rect SkinnedDialog::pixels(Rect r) const { return layout::scaled(r, dpi_); }
 
 const MessageRow<SkinnedDialog> SkinnedDialog::kMessageTable[] = {
     {WM_INITDIALOG, kAny, kAny, &SkinnedDialog::onInitDialog},
@@ -120,26 +126,38 @@ INT_PTR SkinnedDialog::onChildCommand(WPARAM wParam, LPARAM lParam) {
 INT_PTR SkinnedDialog::onInitDialog(WPARAM, LPARAM) {
   canvas_.setWindow(hwnd_);
   canvas_.setImageFailure([this] { showMessage(kLoadImageFailedText, skin_.appName); });
+  // At the main window's scale, which may be below the monitor's where that did not fit.
+  const HWND owner = GetWindow(hwnd_, GW_OWNER);
+  const LRESULT ownerDpi = owner != nullptr ? SendMessageW(owner, kGetScaleMessage, 0, 0) : 0;
+  dpi_ =
+      ownerDpi >= kBaseDpi && ownerDpi <= kMaxDpi ? static_cast<int>(ownerDpi) : windowDpi(hwnd_);
+  canvas_.setDpi(dpi_);
 
-  SkinImage image(skin_.skinFolder + layout_.background);
-  if (!image.ok()) {
+  const std::wstring path = skin_.skinFolder + layout_.background;
+  std::optional<SkinImage> image(std::in_place, path);
+  if (image->ok() && dpi_ != kBaseDpi) {
+    const Rect size = pixels(Rect{0, 0, image->width(), image->height()});
+    image.emplace(skinArtPath(skin_.skinFolder, layout_.background, dpi_), size.width(),
+                  size.height());
+  }
+  if (!image->ok()) {
     showMessage(kBackgroundFailureText, layout_.failureCaption ? layout_.failureCaption : L"");
     return TRUE;
   }
-  SetWindowPos(hwnd_, nullptr, 0, 0, image.width(), image.height(),
+  SetWindowPos(hwnd_, nullptr, 0, 0, image->width(), image->height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  background_.reset(image.release());
+  background_.reset(image->release());
   surface_.reset(copyBitmap(background_.get()));
   canvas_.setBitmap(surface_.get());
   canvas_.setBase(background_.get());
 
   // The main window's normal font.
-  font_.reset(createUiFont(systemUiFonts(languageFromCode(skin_.language)).normal));
+  font_.reset(createScaledUiFont(systemUiFonts(languageFromCode(skin_.language)).normal, dpi_));
   canvas_.setFonts(font_.get(), font_.get());
 
   initContent();
   if (layout_.valueDisplayId != 0) {
-    const Rect r = layout_.valueDisplay;
+    const Rect r = pixels(layout_.valueDisplay);
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_SUNKEN | (layout_.centreValue ? SS_CENTER : 0);
     valueDisplay_ = CreateWindowExW(
         0, L"STATIC", frame_.valueText().c_str(), style, r.left, r.top, r.width(), r.height(),
@@ -195,6 +213,7 @@ INT_PTR SkinnedDialog::onLButtonDown(WPARAM, LPARAM lParam) {
 
 HWND SkinnedDialog::createControl(const wchar_t* windowClass, int id, Rect r, DWORD style,
                                   const std::wstring& text) {
+  r = pixels(r);
   HWND control =
       CreateWindowExW(0, windowClass, text.c_str(), style, r.left, r.top, r.width(), r.height(),
                       hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
@@ -212,6 +231,7 @@ void SkinnedDialog::drawSurfaceText(std::wstring_view text, Rect rect, COLORREF 
   const SelectedObject selectFont(memory.get(), font_.get());
   SetBkMode(memory.get(), TRANSPARENT);
   SetTextColor(memory.get(), colour);
+  rect = pixels(rect);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX);
 }
@@ -220,10 +240,14 @@ int SkinnedDialog::measureText(std::wstring_view text, Rect rect, UINT format) {
   const WindowDc screen(nullptr);
   const MemoryDc memory(screen.get());
   const SelectedObject selectFont(memory.get(), font_.get());
+  rect = pixels(rect);
   RECT r{rect.left, rect.top, rect.right, rect.bottom};
   DrawTextW(memory.get(), text.data(), static_cast<int>(text.size()), &r,
             format | DT_CALCRECT | DT_NOPREFIX);
-  return r.bottom - r.top;
+  // Back in 96-DPI units, rounded up so that the text is never cut.
+  const int height = r.bottom - r.top;
+  const int units = layout::unscaled(height, dpi_);
+  return layout::scaled(units, dpi_) < height ? units + 1 : units;
 }
 
 void SkinnedDialog::repaint() {
@@ -300,6 +324,7 @@ void SkinnedDialog::endDialog(DialogResult result) {
 }
 
 void SkinnedDialog::createList(Rect rect, const std::vector<std::wstring>& items) {
+  rect = pixels(rect);
   list_ = CreateWindowExW(
       0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
       rect.left, rect.top, rect.width(), rect.height(), hwnd_,

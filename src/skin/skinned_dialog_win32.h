@@ -85,7 +85,7 @@ class SkinnedDialog : private FrameHost, private ListItems {
   // OK, Cancel or close was pressed; the dialog ends right after.
   virtual void aboutToEnd(DialogResult) {}
 
-  // A child control in the dialog font.
+  // A child control in the dialog font; rectangles here and below are in 96-DPI units.
   HWND createControl(const wchar_t* windowClass, int id, Rect rect, DWORD style,
                      const std::wstring& text = {});
   // Text drawn onto what the window shows (inside paintExtras), in `colour`, with DrawText's
@@ -130,9 +130,14 @@ class SkinnedDialog : private FrameHost, private ListItems {
   void setSelection(int id, int index) override;
   int itemFromPoint(int id, Point p) const override;
 
+  // Mouse points in 96-DPI units, and a rectangle of them in pixels.
+  Point pointOf(LPARAM lParam) const;
+  Rect pixels(Rect r) const;
+
   SkinSettings skin_;
   SubDialogLayout layout_;
   HWND hwnd_ = nullptr;
+  int dpi_ = 96;  // the owner's scale
   bool ending_ = false;
   HWND list_ = nullptr;
   HWND valueDisplay_ = nullptr;

@@ -53,13 +53,14 @@ e2e_font_replacements() {
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; }
 }
 
-# e2e_start WORKDIR CACHE: Xvfb on a free display and a prefix (cloned from CACHE when there).
+# e2e_start WORKDIR CACHE: Xvfb (E2E_SCREEN, 1280x800 unless set) on a free display and a
+# prefix (cloned from CACHE when there).
 e2e_start() {
   e2e_prefix "$1" "$2" || return 1
   local fifo=$E2E_DIR/displayfd display=''
   rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800}x24" -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
   E2E_XVFB=$!
   read -r -t "$E2E_TIMEOUT" display <"$fifo" || true
   rm -f "$fifo"
@@ -238,7 +239,7 @@ choose() {
   click_on "$win" basic "function box $(($1 + 1))"
   sleep 0.3
   read -r l t r b <<<"$(rect_of basic "function list $(($1 + 1))")"
-  click_at "$win" $(((l + r) / 2)) $((t + 14 * $2 + 7))  # items are 14 pixels high
+  click_at "$win" $(((l + r) / 2)) $((t + $(scaled $((14 * $2 + 7)))))  # items are 14 pixels high
 }
 # open_dialog BUTTON FUNCTION NAME: the dialog that function opens, its id in $dlg.
 open_dialog() {
@@ -299,9 +300,14 @@ import json, sys
 for c in json.load(open(sys.argv[1]))["controls"]:
     print("%s/%s\t%s" % (c["window"], c["name"], " ".join(map(str, c["rect"]))))
 ' "$(dirname "${BASH_SOURCE[0]}")/../../skins/layout.json")
+# At a display scale (E2E_DPI, 96 unless set) the rectangles are scaled as the program scales
+# them: each edge to the nearest pixel, halves upward.
+scaled() { echo $(((2 * $1 * ${E2E_DPI:-96} + 96) / 192)); }
 rect_of() {
   [[ -n ${E2E_LAYOUT[$1/$2]:-} ]] || { e2e_fail "no rectangle $1/$2 in skins/layout.json"; echo 0 0 0 0; return 1; }
-  echo "${E2E_LAYOUT[$1/$2]}"
+  local l t r b
+  read -r l t r b <<<"${E2E_LAYOUT[$1/$2]}"
+  echo "$(scaled "$l") $(scaled "$t") $(scaled "$r") $(scaled "$b")"
 }
 centre_of() {
   local l t r b

@@ -88,5 +88,23 @@ TEST(LayoutScale, EdgesRoundOneWayAndNeighboursStillMeet) {
             2 * layout::rect("pages", "OK").width());
 }
 
+// A pixel maps back to the table so that hit-testing in table units agrees with the scaled
+// rectangles the user sees, on every edge and at every scale (also where two pixels map to one
+// unit, and where one unit spans two pixels).
+TEST(LayoutScale, PixelsMapBackToTheRectangleThatCoversThem) {
+  for (int dpi : {96, 120, 144, 168, 192, 240, 288}) {
+    for (const layout::Row& row : layout::kRows) {
+      const Rect on = layout::scaled(row.rect, dpi);
+      for (const Point p : {Point{on.left, on.top}, Point{on.right - 1, on.bottom - 1},
+                            Point{on.left - 1, on.top}, Point{on.right, on.bottom - 1}}) {
+        EXPECT_EQ(row.rect.contains(layout::unscaled(p, dpi)), on.contains(p))
+            << dpi << " " << row.window << " " << row.name << " at " << p.x << "," << p.y;
+      }
+    }
+    for (int v = -5; v < 1000; ++v) ASSERT_EQ(layout::unscaled(layout::scaled(v, dpi), dpi), v);
+  }
+  EXPECT_EQ(layout::unscaled(Point{-1, 0}, 144).x, -1) << "left of the window stays outside";
+}
+
 }  // namespace
 }  // namespace k8

@@ -53,6 +53,11 @@ TEST(SimCommands, ParseFormatAndReports) {
   EXPECT_EQ(simInputReport(*c, 0).size(), 4u);
   EXPECT_EQ(parseSimCommand(std::string_view("plug"))->kind, SimCommand::Kind::Plug);
   EXPECT_EQ(formatSimCommand(*parseSimCommand(std::string_view("unplug"))), "unplug");
+  c = parseSimCommand(std::string_view("scale 192"));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(formatSimCommand(*c), "scale 192");
+  EXPECT_FALSE(parseSimCommand(std::string_view("scale 95")));
+  EXPECT_FALSE(parseSimCommand(std::string_view("scale 385")));
   c = parseSimCommand(std::string_view("set 1984 255"));  // the record's last byte
   ASSERT_TRUE(c);
   EXPECT_EQ(c->kind, SimCommand::Kind::Set);

@@ -1,5 +1,6 @@
 // k8sim: hands one command to the running simulated program and waits until it is handled.
-//   k8sim plug | unplug | unplug-after N | report KIND VALUE [REPORT_ID] | set OFFSET VALUE
+//   k8sim plug | unplug | unplug-after N | report KIND VALUE [REPORT_ID] | set OFFSET VALUE |
+//         scale DPI
 // unplug-after N arms the mouse to vanish after its next N transfers (its device-change
 // broadcast follows when the program is back in its message loop).
 // Exit status: 0 handled, 1 no simulated program runs, 2 bad command.
@@ -18,9 +19,11 @@ int main(int argc, char** argv) {
   if (!command) {
     std::fprintf(stderr,
                  "usage: k8sim plug | unplug | unplug-after N | report KIND VALUE [REPORT_ID] |"
-                 " set OFFSET VALUE\n"
-                 "  (decimal; VALUE 0-255, OFFSET 0-%u in the settings record, N 0-%u)\n",
-                 static_cast<unsigned>(sizeof(k8::MouseSettings) - 1), k8::kMaxUnplugAfter - 1);
+                 " set OFFSET VALUE | scale DPI\n"
+                 "  (decimal; VALUE 0-255, OFFSET 0-%u in the settings record, N 0-%u,"
+                 " DPI %u-%u)\n",
+                 static_cast<unsigned>(sizeof(k8::MouseSettings) - 1), k8::kMaxUnplugAfter - 1,
+                 k8::kMinSimDpi, k8::kMaxSimDpi);
     return 2;
   }
   const HWND control = FindWindowExW(HWND_MESSAGE, nullptr, k8::kSimControlClass, nullptr);

@@ -7,6 +7,7 @@
 
 #include "app/sim_channel.h"
 #include "device/device_broadcast_win32.h"
+#include "skin/display_scale_win32.h"
 
 namespace k8 {
 
@@ -59,6 +60,22 @@ LRESULT handleCommand(const COPYDATASTRUCT& data) {
       reinterpret_cast<std::uint8_t*>(&g_targets.settings->working)[command->offset] =
           command->value;
       break;
+    case SimCommand::Kind::Scale: {
+      // What the system sends when the window moves to a monitor of that scale: it suggests
+      // the window's place with the size scaled from 100 %.
+      RECT client{}, window{};
+      GetClientRect(g_targets.mainWindow, &client);
+      GetWindowRect(g_targets.mainWindow, &window);
+      const auto now = static_cast<int>(SendMessageW(g_targets.mainWindow, kGetScaleMessage, 0, 0));
+      const int from = now >= kBaseDpi ? now : kBaseDpi;
+      const LONG width = MulDiv(client.right, static_cast<int>(command->dpi), from);
+      const LONG height = MulDiv(client.bottom, static_cast<int>(command->dpi), from);
+      RECT suggested{window.left, window.top, window.left + width, window.top + height};
+      const WORD dpi = static_cast<WORD>(command->dpi);
+      SendMessageW(g_targets.mainWindow, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+      break;
+    }
   }
   return 1;
 }
