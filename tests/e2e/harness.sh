@@ -366,6 +366,15 @@ open_window() {  # the pointer then rests on the window, so the icon's tooltip g
   sleep 0.5
   echo "$id"
 }
+# open_with_skin SKIN WHAT: the simulated program started with SKIN and its window opened (in
+# `win`); a failure named WHAT and false when it does not open.
+open_with_skin() {
+  e2e_prepare "$sim" 1 0
+  set_skin "$1"
+  e2e_launch
+  wait_for "tray icon" tray_icon_drawn || e2e_fail "$2: no icon"
+  win=$(open_window) || { e2e_fail "$2: the window did not open"; return 1; }
+}
 has_main_window() { main_window >/dev/null; }
 wire_lines() { wc -l <"$E2E_WIRE" 2>/dev/null || echo 0; }
 first_byte() { od -An -tu1 -N1 "$E2E_APP/config.bin" | tr -d ' '; }

@@ -50,11 +50,7 @@ for dpi in 96 144 192; do
   at_dpi $dpi
   pct=$((dpi * 100 / 96))
   for skin in Default Frost; do
-    e2e_prepare "$sim" 1 0
-    set_skin "$skin"
-    e2e_launch
-    wait_for "tray icon" tray_icon_drawn || e2e_fail "$pct %: no icon"
-    win=$(open_window) || { e2e_fail "$pct % $skin: the window did not open"; continue; }
+    open_with_skin "$skin" "$pct % $skin" || continue
     check "$pct % $skin: the client area is 876 x 645 scaled" \
       test "$(size_of "$win")" = "$(scaled 876)x$(scaled 645)"
     move_to "$win" 400 40

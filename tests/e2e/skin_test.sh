@@ -9,11 +9,7 @@ k8ctl_exe=$(abs_path "$3")
 report_rate=1925  # its offset in the record; codes 1, 2, 4, 8 = 1000, 500, 250, 125 Hz
 
 for skin in Default Frost; do
-  e2e_prepare "$sim" 1 0
-  set_skin "$skin"
-  e2e_launch
-  wait_for "tray icon" tray_icon_drawn || e2e_fail "$skin: no icon"
-  win=$(open_window) || { e2e_fail "$skin: the window did not open"; continue; }
+  open_with_skin "$skin" "$skin" || continue
   move_to "$win" 400 40
   sleep 0.5
   shot "$win" "$shots/$skin-basic.png"
