@@ -36,14 +36,18 @@ bool Transport::exchange(CommandBlock& block) {
 
 bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> payload) {
   std::uint8_t buffer[kDataBufferSize];
+  const bool read = (block[0] & 0x80) != 0;
   const std::size_t inputLength = std::min(lengths_.input, sizeof buffer);
-  if ((block[0] & 0x80) && feature_) feature_->discardQueuedInput(inputLength, false);
+  if (read && feature_) feature_->discardQueuedInput(inputLength, false);
   bool ok = sendCommand(block, buffer, sizeof buffer);
-  const std::size_t piecesInPayload = payload.size() / kDataPieceSize;
+  // Data reports for the length a block states (a write's own, a read's reply), as many as fit.
+  const auto piecesOf = [&](const CommandBlock& b) {
+    return std::min<std::size_t>((b[2] + kDataPieceSize - 1) / kDataPieceSize,
+                                 payload.size() / kDataPieceSize);
+  };
 
-  if (!(block[0] & 0x80)) {
-    const std::size_t pieces =
-        std::min<std::size_t>((block[2] + kDataPieceSize - 1) / kDataPieceSize, piecesInPayload);
+  if (!read) {
+    const std::size_t pieces = piecesOf(block);
     for (std::size_t k = 0; k < pieces; ++k) {
       std::memset(buffer, 0, sizeof buffer);
       std::memcpy(buffer + 1, payload.data() + k * kDataPieceSize, kDataPieceSize);
@@ -61,15 +65,13 @@ bool Transport::blockTransfer(CommandBlock& block, std::span<std::uint8_t> paylo
     if (feature_) feature_->discardQueuedInput(inputLength, true);
     ok = false;
   }
-  const std::size_t pieces =
-      std::min<std::size_t>((block[2] + kDataPieceSize - 1) / kDataPieceSize, piecesInPayload);
+  const std::size_t pieces = piecesOf(block);
   for (std::size_t k = 0; k < pieces; ++k) {
     std::memset(buffer, 0, sizeof buffer);
-    const bool read =
-        feature_ && feature_->readReport(buffer, std::min(lengths_.input, sizeof buffer));
-    if (!read) std::memset(buffer, 0, sizeof buffer);
+    const bool got = feature_ && feature_->readReport(buffer, inputLength);
+    if (!got) std::memset(buffer, 0, sizeof buffer);
     std::memcpy(payload.data() + k * kDataPieceSize, buffer + 1, kDataPieceSize);
-    ok = counted(read) && ok;
+    ok = counted(got) && ok;
   }
   return ok;
 }
